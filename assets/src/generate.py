@@ -12,8 +12,8 @@ Sources:
   src/program_icon.svg   the program icon, drawn for 48 and 256 pixels
   src/program_icon_16.svg, src/program_icon_32.svg
                          the same motif redrawn on the pixel grid for 16 and 32
-  this file              layout of the strip and the menus (coordinates from
-                         spec Parts 1.5 and 2.4), the overlay cursor's shape,
+  this file              layout of the strip and the menus (the toolbar's hit
+                         ranges and the menu's row bands), the overlay cursor's shape,
                          and the .cur/.ico writers
 """
 
@@ -86,7 +86,7 @@ def save_png(image, name):
 
 # ---------------------------------------------------------------- toolbar strip
 
-# Spec Part 1.5: the ToolbarButton table's dx ranges are relative to the toolbar
+# The toolbar's button hit ranges (dx) are relative to the toolbar
 # surface, on which the strip is drawn at (1, 1): strip x = dx - 1, strip y = dy - 1.
 # The highlight box of a button (x1, y1, x2, y2) covers surface pixels x1..x2-1 and
 # y1..y2-1, i.e. strip y 2..21, so icons are centred on strip y 11.5 (16 x 16 at y 4).
@@ -127,7 +127,7 @@ def make_toolbar_strip():
 
 # ---------------------------------------------------------------- context menu
 
-# Spec Part 2.4: 151 x 250 images, 22-pixel rows starting at these image y values,
+# The menu images: 151 x 250, 22-pixel rows starting at these image y values,
 # separators in image y 132-135 and 202-205.
 MENU_W, MENU_H = 151, 250
 ROW_H = 22

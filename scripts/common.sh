@@ -1,0 +1,70 @@
+# Shared by scripts/run, scripts/test and scripts/bench: set-up, build, Wine prefix and display.
+# Sourced, not run.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${BUILD_DIR:-$ROOT/build}
+
+PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+          mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
+          fonts-wqy-microhei)
+
+say() { printf '== %s\n' "$*" >&2; }
+
+ensure_packages() {
+  [ "$(uname -s)" = Linux ] || return 0
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  say "installing: ${missing[*]}"
+  local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_all() {
+  say "building in $BUILD"
+  mkdir -p "$BUILD"
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+        -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >"$BUILD/configure.log" 2>&1 \
+    || { cat "$BUILD/configure.log"; return 1; }
+  cmake --build "$BUILD" -j"$(nproc)" 2>&1 | grep -E 'error|warning|Error' ; return "${PIPESTATUS[0]}"
+}
+
+# One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
+# the program asks for mapped to the CJK font installed on this machine.
+wine_prefix() {
+  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  if [ ! -f "$WINEPREFIX/.ready" ]; then
+    say "creating Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    local reg="$BUILD/fonts.reg"
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
+      | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+  fi
+  wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
+  # Start Wine's own services now, detached from our output: started by the first test they
+  # would inherit its pipe and keep ctest waiting for them after the test has ended.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+# A private X display unless one is given; sets DISPLAY.
+start_display() {
+  local size=${SCREEN_SIZE:-1920x1080}
+  if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  say "Xvfb did not start"; return 1
+}
+
+stop_display() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }

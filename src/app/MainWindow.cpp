@@ -1,0 +1,49 @@
+#include "app/MainWindow.h"
+
+#include "app/CaptureOverlay.h"
+#include "app/EmbeddedAssets.h"
+#include "app/Resources.h"
+
+namespace {
+
+FormDesign MainDesign() {
+  FormDesign design;
+  design.className = "ScreenCutMain";
+  design.caption = "仿Vexo截图----Tarnel";
+  design.left = 50;
+  design.top = 50;
+  design.width = 380;
+  design.height = 250;
+  design.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  return design;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : Form(MainDesign()) {}
+
+void MainWindow::OnLoad() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  startButton_ = CreateWindowExA(0, "BUTTON", "开始截图", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 128, 16,
+                                 112, 56, Handle(), reinterpret_cast<HMENU>(kStartButtonId), instance, nullptr);
+  buttonFont_ = CreateFontA(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, "微软雅黑");
+  SendMessageA(startButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
+  picture_.Create(Handle(), 80, 96, 256, 120);
+  picture_.SetPicture(ResourceBitmap(IDR_MAIN_PICTURE));
+}
+
+void MainWindow::OnCommand(int controlId) {
+  if (controlId == kStartButtonId) OpenCaptureOverlay(true);
+}
+
+void MainWindow::OnClosed() {
+  if (buttonFont_) DeleteObject(buttonFont_);
+  buttonFont_ = nullptr;
+  PostQuitMessage(0);
+}
+
+MainWindow& TheMainWindow() {
+  static MainWindow window;
+  return window;
+}

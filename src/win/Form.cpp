@@ -1,0 +1,194 @@
+#include "win/Form.h"
+
+#include <utility>
+#include <vector>
+
+Form::Form(FormDesign design) : design_(std::move(design)) {}
+
+Form::~Form() {
+  if (window_) {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool Form::RegisterClassOnce() const {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (GetClassInfoExA(instance, design_.className, &existing)) return true;
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = design_.classStyle;
+  windowClass.lpfnWndProc = &Form::Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = design_.background;
+  windowClass.lpszClassName = design_.className;
+  windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+bool Form::Load(bool modal) {
+  if (window_) return true;
+  if (!RegisterClassOnce()) return false;
+  // Created hidden: OnLoad must see the window before anything of it is on the screen.
+  CreateWindowExA(design_.exStyle, design_.className, design_.caption.c_str(), design_.style & ~WS_VISIBLE,
+                  design_.left, design_.top, design_.width, design_.height, nullptr, nullptr,
+                  GetModuleHandleA(nullptr), this);
+  if (!window_) return false;
+  OnLoad();
+  if (!window_) return true;  // OnLoad closed the form again
+  modal_ = modal;
+  ShowWindow(window_, SW_SHOW);
+  if (modal) RunModalLoop();
+  return true;
+}
+
+namespace {
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+  if (IsWindowEnabled(window) && IsWindowVisible(window))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+void Form::RunModalLoop() {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND other : disabled)
+    if (other != window_) EnableWindow(other, FALSE);
+  MSG message;
+  while (window_) {
+    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit for the outer loop
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  for (HWND other : disabled)
+    if (other != window_ && IsWindow(other)) EnableWindow(other, TRUE);
+}
+
+void Form::Close() {
+  if (!window_) return;
+  DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!form) return DefWindowProcA(window, message, wParam, lParam);
+  return form->Handle(message, wParam, lParam);
+}
+
+LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  LRESULT result = 0;
+  if (OnMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && mousePointer_) {
+        SetCursor(mousePointer_);
+        return TRUE;
+      }
+      break;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      OnPaint(dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      OnClosed();
+      return DefWindowProcA(window, message, wParam, lParam);
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+namespace {
+
+RECT WindowRect(HWND window) {
+  RECT rect{};
+  if (window) GetWindowRect(window, &rect);
+  return rect;
+}
+
+}  // namespace
+
+int Form::Left() const { return WindowRect(window_).left; }
+int Form::Top() const { return WindowRect(window_).top; }
+int Form::Width() const {
+  RECT r = WindowRect(window_);
+  return r.right - r.left;
+}
+int Form::Height() const {
+  RECT r = WindowRect(window_);
+  return r.bottom - r.top;
+}
+
+void Form::Move(int left, int top, int width, int height) {
+  if (window_) SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetLeft(int left) { Move(left, Top(), Width(), Height()); }
+void Form::SetTop(int top) { Move(Left(), top, Width(), Height()); }
+void Form::SetWidth(int width) { Move(Left(), Top(), width, Height()); }
+void Form::SetHeight(int height) { Move(Left(), Top(), Width(), height); }
+
+bool Form::Visible() const { return window_ && IsWindowVisible(window_); }
+
+void Form::SetVisible(bool visible) {
+  if (window_) ShowWindow(window_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Form::SetMousePointer(HCURSOR cursor) {
+  mousePointer_ = cursor;
+  // Take effect at once when the cursor is over us, not only on the next mouse move.
+  POINT point;
+  if (window_ && GetCursorPos(&point) && WindowFromPoint(point) == window_) SetCursor(cursor);
+}
+
+std::string Form::Caption() const {
+  if (!window_) return design_.caption;
+  int length = GetWindowTextLengthA(window_);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(window_, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void PumpPendingMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (message.message == WM_QUIT) return;
+    PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}

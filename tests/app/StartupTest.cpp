@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "gx/GdiplusApi.h"
+
+namespace {
+
+int startupCalls = 0;
+decltype(GdiplusApi::GdiplusStartup) realStartup = nullptr;
+
+Gdiplus::Status WINAPI CountingStartup(ULONG_PTR* token, const Gdiplus::GdiplusStartupInput* input,
+                                       Gdiplus::GdiplusStartupOutput* output) {
+  ++startupCalls;
+  return realStartup(token, input, output);
+}
+
+}  // namespace
+
+TEST(Startup, StartingGdiplusTwiceStartsItOnce) {
+  ASSERT_NE(GdiplusToken, 0u) << "the test entry starts GDI+";
+  realStartup = GdiplusEntries().GdiplusStartup;
+  GdiplusEntries().GdiplusStartup = &CountingStartup;
+  EXPECT_TRUE(StartGdiplus());
+  EXPECT_TRUE(StartGdiplus());
+  GdiplusEntries().GdiplusStartup = realStartup;
+  EXPECT_EQ(startupCalls, 0);
+}
+
+TEST(Startup, TextsUseUtf8CodePage) {
+  EXPECT_EQ(GetACP(), 65001u) << "the manifest asks for the UTF-8 active code page";
+}
+
+TEST(MainWindowTest, CaptionButtonAndGeometryAsDesigned) {
+  MainWindow& window = TheMainWindow();
+  ASSERT_TRUE(window.Load(false));
+  EXPECT_EQ(window.Caption(), "仿Vexo截图----Tarnel");
+  EXPECT_EQ(window.Left(), 50);
+  EXPECT_EQ(window.Top(), 50);
+  EXPECT_EQ(window.Width(), 380);
+  EXPECT_EQ(window.Height(), 250);
+
+  char text[64] = {};
+  GetWindowTextA(window.StartButton(), text, sizeof text);
+  EXPECT_STREQ(text, "开始截图");
+  RECT button{};
+  GetWindowRect(window.StartButton(), &button);
+  MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_EQ(button.left, 128);
+  EXPECT_EQ(button.top, 16);
+  EXPECT_EQ(button.right - button.left, 112);
+  EXPECT_EQ(button.bottom - button.top, 56);
+
+  RECT picture{};
+  GetWindowRect(window.Picture().Handle(), &picture);
+  MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&picture), 2);
+  EXPECT_EQ(picture.left, 80);
+  EXPECT_EQ(picture.top, 96);
+  EXPECT_EQ(picture.right - picture.left, 256);
+  EXPECT_EQ(picture.bottom - picture.top, 120);
+
+  BITMAP bitmap{};
+  ASSERT_NE(window.Picture().Picture(), nullptr) << "the embedded picture decodes";
+  GetObjectA(window.Picture().Picture(), sizeof bitmap, &bitmap);
+  EXPECT_EQ(bitmap.bmWidth, 278);
+  EXPECT_EQ(bitmap.bmHeight, 127);
+}
