@@ -2,6 +2,10 @@
 
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
+#include "app/Globals.h"
+#include "app/Layers.h"
+#include "app/OverlayWindowProc.h"
+#include "app/ScreenGrab.h"
 #include "app/Resources.h"
 
 namespace {
@@ -31,23 +35,20 @@ HCURSOR OverlayCursor() {
 }
 
 void CaptureOverlay::OnLoad() {
+  Globals& objects = Objects();
+  // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
+  objects.ScreenSnapshot = ScreenSnapshotSource();
   SetTop(0);
   SetLeft(0);
   SetWidth(ScreenWidth());
   SetHeight(ScreenHeight());
   SetMousePointer(OverlayCursor());
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+  objects.OverlayCanvas.Present();
+  BuildLayers(Handle());
   Capture().drag.Reset();
+  objects.OverlaySubclass.Subclass(Handle(), &OverlayWindowProc);
   PumpPendingMessages();
-}
-
-bool CaptureOverlay::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
-  if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
-    Close();
-    result = 0;
-    return true;
-  }
-  return false;
 }
 
 CaptureOverlay& TheOverlay() {

@@ -10,7 +10,6 @@ class CaptureOverlay : public Form {
 
  protected:
   void OnLoad() override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 // The overlay form of the process.

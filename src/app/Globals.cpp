@@ -14,7 +14,11 @@ void CreateGlobals() {
   Capture() = CaptureState{};
 }
 
-void ReleaseGlobals() { objects.reset(); }
+void ReleaseGlobals() {
+  if (!objects) return;
+  Bytes().swap(objects->ScreenSnapshot);
+  objects.reset();
+}
 
 Globals& Objects() { return *objects; }
 bool GlobalsExist() { return objects != nullptr; }

@@ -1,0 +1,77 @@
+#include "app/HitTest.h"
+
+#include "app/CaptureOverlay.h"
+#include "app/Desktop.h"
+
+namespace {
+
+bool Near(int value, int edge) { return edge - 2 <= value && value <= edge + 2; }
+
+}  // namespace
+
+bool StrictlyInside(const ScreenRect& rect, int x, int y) {
+  return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
+}
+
+HitZone SelectionZoneAt(const ScreenRect& s, int x, int y) {
+  if (!(s.left - 2 <= x && x <= s.right + 2 && s.top - 2 <= y && y <= s.bottom + 2)) return HitZone::Outside;
+  // Later rules win, so corners override edges and edges override the inside.
+  HitZone zone = HitZone::Outside;
+  if (s.left + 2 < x && x < s.right - 2 && s.top + 2 < y && y < s.bottom - 2) zone = HitZone::Inside;
+  if (Near(y, s.top)) zone = HitZone::Top;
+  if (Near(y, s.bottom)) zone = HitZone::Bottom;
+  if (Near(x, s.left)) {
+    zone = Near(y, s.top) ? HitZone::TopLeft : Near(y, s.bottom) ? HitZone::BottomLeft : HitZone::Left;
+  } else if (Near(x, s.right)) {
+    zone = Near(y, s.top) ? HitZone::TopRight : Near(y, s.bottom) ? HitZone::BottomRight : HitZone::Right;
+  }
+  return zone;
+}
+
+HCURSOR PointerFor(HitZone zone) {
+  const char* shape = nullptr;
+  switch (zone) {
+    case HitZone::Inside: shape = IDC_SIZEALL; break;
+    case HitZone::Top: case HitZone::Bottom: shape = IDC_SIZENS; break;
+    case HitZone::Left: case HitZone::Right: shape = IDC_SIZEWE; break;
+    case HitZone::TopLeft: case HitZone::BottomRight: shape = IDC_SIZENWSE; break;
+    case HitZone::TopRight: case HitZone::BottomLeft: shape = IDC_SIZENESW; break;
+    case HitZone::Outside: return OverlayCursor();
+    default: shape = IDC_ARROW; break;
+  }
+  return LoadCursorA(nullptr, shape);
+}
+
+void SetZone(HitZone zone) {
+  Capture().zone = zone;
+  TheOverlay().SetMousePointer(PointerFor(zone));
+}
+
+void HitTest(int x, int y) {
+  CaptureState& state = Capture();
+  if (state.pressLocked == 1 || state.selectionMade == 0) return;
+  if (x == state.lastCursorX && y == state.lastCursorY) return;
+  SetZone(SelectionZoneAt(state.SelectionRect, x, y));
+  if (StrictlyInside(state.ToolbarRect, x, y)) SetZone(HitZone::Toolbar);
+  if (StrictlyInside(state.MenuRect, x, y)) SetZone(HitZone::Menu);
+  state.lastCursorX = x;
+  state.lastCursorY = y;
+}
+
+void ChooseMode() {
+  POINT cursor = CursorPosition();
+  HitTest(cursor.x, cursor.y);
+  CaptureState& state = Capture();
+  if (state.pressLocked == 1) return;
+  if (state.selectionMade == 0) {
+    state.mode = CaptureMode::Draw;
+  } else if (state.zone == HitZone::Inside) {
+    state.mode = CaptureMode::Drag;
+  } else if (IsHandle(state.zone)) {
+    state.grabbedZone = state.zone;
+    state.mode = CaptureMode::Adjust;
+  } else {
+    state.mode = CaptureMode::None;
+    state.grabbedZone = HitZone::None;
+  }
+}

@@ -1,0 +1,96 @@
+#include "app/Magnifier.h"
+
+#include <cstdio>
+
+#include "app/CaptureState.h"
+#include "app/Desktop.h"
+#include "app/Globals.h"
+#include "app/LabelFont.h"
+#include "app/RoundedRect.h"
+#include "app/SelectionRenderer.h"
+#include "gx/GxFont.h"
+#include "gx/GxGraphics.h"
+#include "gx/GxImage.h"
+#include "gx/GxPath.h"
+#include "gx/GxPen.h"
+#include "gx/GxSolidBrush.h"
+
+namespace {
+
+constexpr int kPanelWidth = 124;
+constexpr int kPanelHeight = 121;
+constexpr int kCrosshairHeight = 84;
+constexpr int kNearestNeighbour = 5;
+
+void BlendWhole(const GxGraphics& surface, int x, int y, int alpha) {
+  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, surface.GetSurfaceWidth(),
+                                         surface.GetSurfaceHeight(), x, y, surface.GetSurfaceWidth(),
+                                         surface.GetSurfaceHeight(), alpha, 1);
+}
+
+}  // namespace
+
+POINT MagnifierOrigin(POINT cursor, int screenWidth, int screenHeight) {
+  POINT origin;
+  origin.x = cursor.x + 135 <= screenWidth ? cursor.x + 5 : cursor.x - 127;
+  origin.y = cursor.y + 170 <= screenHeight ? cursor.y + 25 : cursor.y - 145;
+  return origin;
+}
+
+std::string ColourLabel(COLORREF colour) {
+  char text[32];
+  std::snprintf(text, sizeof text, "RGB:(%d,%d,%d)", static_cast<int>(colour & 0xFF),
+                static_cast<int>((colour >> 8) & 0xFF), static_cast<int>((colour >> 16) & 0xFF));
+  return text;
+}
+
+void PlaceMagnifier() {
+  POINT origin = MagnifierOrigin(CursorPosition(), ScreenWidth(), ScreenHeight());
+  DrawMagnifier(origin.x, origin.y);
+}
+
+void DrawMagnifier(int x, int y) {
+  const POINT cursor = CursorPosition();
+  GxPen pen;
+  pen.Create(0xFF333333, 1.0f);
+  GxSolidBrush brush;
+  brush.Create(0xFF000000);
+  GxGraphics panel, backing, crosshair;
+  panel.CreateSurface(kPanelWidth, kPanelHeight);
+  backing.CreateSurface(kPanelWidth, kPanelHeight);
+  crosshair.CreateSurface(kPanelWidth, kCrosshairHeight);
+
+  GxPath path;
+  path.Create();
+  AddRoundedRect(path, 0, 0, 126, 123, 3);
+  panel.DrawPath(pen, path);
+
+  pen.SetColor(0xFFFFFFFF);
+  pen.SetWidth(2);
+  backing.FillPath(brush, path);
+  panel.DrawRectangle(pen, 2, 2, 120, 84);
+
+  GxImage screen;
+  screen.LoadFromBytes(Objects().ScreenSnapshot, false);
+  panel.SetInterpolationMode(kNearestNeighbour);
+  panel.DrawImageRectRect(screen, 3, 3, 118, 84, static_cast<float>(cursor.x - 14), static_cast<float>(cursor.y - 11),
+                          30, 21);
+
+  pen.SetColor(0xFF007AB3);
+  pen.SetWidth(4);
+  crosshair.DrawLine(pen, 3, 43.5f, 121, 43.5f);
+  crosshair.DrawLine(pen, 58.5f, 3, 59, 87);
+
+  GxFont font;
+  CreateLabelFont(font, 11);
+  brush.SetColor(0xFFFFFFFF);
+  const std::string colour = ColourLabel(panel.GetSurfacePixel(60, 44));
+  const std::string size = SizeLabel(Capture().SelectionRect);
+  panel.DrawString(size, font, brush, GxRectF{4, 90, 122, 16});
+  panel.DrawString(colour, font, brush, GxRectF{4, 104, 122, 16});
+
+  BlendWhole(backing, x + 3, y + 3, 40);  // soft shadow
+  BlendWhole(backing, x, y, 200);
+  BlendWhole(panel, x, y, 255);
+  BlendWhole(crosshair, x, y, 200);
+}

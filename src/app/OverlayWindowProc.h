@@ -1,0 +1,7 @@
+#pragma once
+// Every message of the overlay comes here first: it becomes a change of the selection, a
+// command, or nothing; then the canvas is presented and the window's own procedure runs.
+
+#include <windows.h>
+
+LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

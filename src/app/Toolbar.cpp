@@ -1,0 +1,140 @@
+#include "app/Toolbar.h"
+
+#include "app/Desktop.h"
+#include "app/EmbeddedAssets.h"
+#include "app/Globals.h"
+#include "app/Resources.h"
+#include "app/RoundedRect.h"
+#include "gx/GxGraphics.h"
+#include "gx/GxImage.h"
+#include "gx/GxPath.h"
+#include "gx/GxPen.h"
+#include "gx/GxSolidBrush.h"
+#include "output/Commands.h"
+
+namespace {
+
+constexpr unsigned kBoxFill = 0xFFDEEEFF;
+constexpr unsigned kBoxOutline = 0xFF00AEFF;
+constexpr unsigned kHighlightFill = 0xFFAFE5FF;
+constexpr unsigned kHighlightOutline = 0xFF2A87E4;
+
+struct ToolbarButton {
+  int code, firstDx, lastDx;
+  bool highlighted;
+  int x1, x2;
+};
+
+// In hit order: the first row that holds dx wins. Undo's hit range is narrower than its
+// highlight, and the drop-down arrow shares dx 219 with the button before it.
+constexpr ToolbarButton kButtons[] = {
+    {1, 6, 28, true, 6, 28},       {2, 32, 54, true, 32, 54},     {3, 58, 80, true, 58, 80},
+    {4, 84, 106, true, 84, 106},   {5, 110, 132, true, 110, 132}, {6, 144, 158, true, 144, 166},
+    {7, 170, 192, true, 170, 192}, {8, 196, 219, true, 196, 219}, {9, 219, 228, false, 0, 0},
+    {10, 241, 262, true, 241, 262}, {11, 267, 321, true, 267, 321},
+};
+
+}  // namespace
+
+const char* Label(ToolbarAction action) {
+  switch (action) {
+    case ToolbarAction::Hover: return "划过";
+    case ToolbarAction::Press: return "按下";
+    case ToolbarAction::None: break;
+  }
+  return "";
+}
+
+ToolbarHit ToolbarButtonAt(int dx, int dy) {
+  ToolbarHit hit;
+  if (dy < 3 || dy > 23) return hit;
+  for (const ToolbarButton& button : kButtons) {
+    if (dx < button.firstDx || dx > button.lastDx) continue;
+    hit.code = button.code;
+    hit.highlighted = button.highlighted;
+    if (button.highlighted) hit.highlight = ScreenRect{button.x1, 3, button.x2, 23};
+    break;
+  }
+  return hit;
+}
+
+ToolbarHit ToolbarHitTest() {
+  POINT cursor = CursorPosition();
+  const ScreenRect& toolbar = Capture().ToolbarRect;
+  return ToolbarButtonAt(cursor.x - toolbar.left, cursor.y - toolbar.top);
+}
+
+ScreenRect PlaceToolbar(const ScreenRect& s, int surfaceWidth, int surfaceHeight, int stripHeight,
+                        int screenHeight) {
+  ScreenRect place;
+  place.left = s.right - surfaceWidth;
+  place.right = s.right;
+  if (s.bottom + stripHeight + 10 <= screenHeight) {  // room below
+    place.top = s.bottom + 6;
+    place.bottom = place.top + surfaceHeight;
+  } else if (s.top - stripHeight - 8 > 0) {  // room above
+    place.top = s.top - surfaceHeight - 4;
+    place.bottom = s.top - 4;
+  } else {  // inside, at the selection's top
+    place.top = s.top + 5;
+    place.bottom = place.top + surfaceHeight;
+  }
+  if (place.left < 5) {
+    place.right = place.right - place.left + 5;
+    place.left = 5;
+  }
+  return place;
+}
+
+void DrawToolbar(const ScreenRect& highlight, bool highlighted) {
+  GxImage strip;
+  strip.LoadFromBytes(ResourceBytes(IDR_TOOLBAR_STRIP), false);
+  const int stripWidth = strip.GetWidth(), stripHeight = strip.GetHeight();
+  GxGraphics surface;
+  surface.CreateSurface(stripWidth + 4, stripHeight + 4);
+  const int surfaceWidth = surface.GetSurfaceWidth(), surfaceHeight = surface.GetSurfaceHeight();
+
+  GxPath path;
+  path.Create();
+  AddRoundedRect(path, 0, 0, static_cast<float>(surfaceWidth + 2), static_cast<float>(surfaceHeight), 3);
+  GxSolidBrush brush;
+  brush.Create(kBoxFill);
+  GxPen pen;
+  pen.Create(kBoxOutline, 1.0f);
+  surface.FillPath(brush, path);
+  surface.DrawPath(pen, path);
+
+  const ScreenRect& h = highlight;
+  if (highlighted && h.left != 0 && h.top != 0 && h.right != 0 && h.bottom != 0) {
+    brush.SetColor(kHighlightFill);
+    pen.SetColor(kHighlightOutline);
+    path.Reset();
+    AddRoundedRect(path, static_cast<float>(h.left), static_cast<float>(h.top),
+                   static_cast<float>(h.right - h.left + 2), static_cast<float>(h.bottom - h.top + 2), 3);
+    surface.FillPath(brush, path);
+    surface.DrawPath(pen, path);
+  }
+  surface.DrawImageStretched(strip, 1, 1, static_cast<float>(stripWidth), static_cast<float>(stripHeight));
+
+  CaptureState& state = Capture();
+  state.ToolbarRect = PlaceToolbar(state.SelectionRect, surfaceWidth, surfaceHeight, stripHeight, ScreenHeight());
+  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, surfaceWidth, surfaceHeight,
+                                         state.ToolbarRect.left, state.ToolbarRect.top, surfaceWidth,
+                                         surfaceHeight, 255, 1);
+}
+
+void ToolbarDispatch(ToolbarAction action) {
+  if (action == ToolbarAction::None) {
+    DrawToolbar(ScreenRect{}, false);
+    return;
+  }
+  const ToolbarHit hit = ToolbarHitTest();
+  DrawToolbar(hit.highlight, hit.highlighted);
+  if (action != ToolbarAction::Press) return;
+  switch (hit.code) {
+    case kToolbarSave: SaveCapture(); break;
+    case kToolbarCancel: CancelCapture(); break;
+    case kToolbarFinish: FinishCapture(); break;
+    default: break;
+  }
+}

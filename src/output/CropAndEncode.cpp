@@ -1,0 +1,21 @@
+#include "output/CropAndEncode.h"
+
+#include "gx/GxBitmap.h"
+#include "gx/GxGraphics.h"
+#include "gx/GxImageAttributes.h"
+
+Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText) {
+  GxBitmap crop;
+  crop.Create(width, height, 0x0026200A);  // 32bppARGB, transparent black to start
+  GxGraphics graphics;
+  graphics.CreateFromImage(crop);
+  GxBitmap source;
+  source.LoadFromBytes(image, false);
+  GxImageAttributes noAttributes;
+  graphics.DrawImageRectRect(source, 0, 0, static_cast<float>(crop.GetWidth()), static_cast<float>(crop.GetHeight()),
+                             static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+                             static_cast<float>(height), 2, &noAttributes);
+  if (formatGuidText.empty()) formatGuidText = source.GetRawFormat();
+  graphics.Delete();  // the pixels must be complete before the encoder reads them
+  return crop.SaveToBytes(formatGuidText, true, nullptr);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "gx/GxTypes.h"
+
+// Cuts (x, y, width, height) out of an encoded image and encodes it in the format named by the
+// GUID text; an empty text becomes the source's own format (and stays so for the caller).
+// Empty bytes when no encoder matches or the rectangle is empty.
+Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText);

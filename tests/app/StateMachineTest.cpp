@@ -1,0 +1,140 @@
+// The overlay's interaction rules, driven through its real window procedure.
+
+#include "app/CaptureOverlay.h"
+#include "app/Desktop.h"
+#include "support/OverlayFixture.h"
+
+TEST_F(OverlayTest, DrawingUpAndLeftStoresTheNormalisedRectangle) {
+  Drag(100, 100, 40, 300);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{40, 100, 100, 300}));
+  EXPECT_EQ(State().selectionMade, 1);
+}
+
+TEST_F(OverlayTest, AClickWithoutMovementSelectsWhatIsStored) {
+  MoveTo(300, 300);
+  Press(300, 300);
+  Release(300, 300);
+  EXPECT_EQ(State().selectionMade, 1);
+  EXPECT_EQ(State().SelectionRect, ScreenRect{});
+}
+
+TEST_F(OverlayTest, ZeroAndOneWideDragsStoreTwoPixels) {
+  Drag(200, 100, 200, 300);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{199, 100, 201, 300}));
+}
+
+TEST_F(OverlayTest, HandleZonesReachTwoPixelsOut) {
+  Select(100, 100, 300, 200);
+  MoveTo(98, 150);
+  EXPECT_EQ(State().zone, HitZone::Left);
+  EXPECT_EQ(State().mode, CaptureMode::Adjust);
+  EXPECT_EQ(TheOverlay().MousePointer(), LoadCursorA(nullptr, IDC_SIZEWE));
+  MoveTo(97, 150);
+  EXPECT_EQ(State().zone, HitZone::Outside);
+  EXPECT_EQ(State().mode, CaptureMode::None);
+  EXPECT_EQ(TheOverlay().MousePointer(), OverlayCursor());
+  MoveTo(200, 150);
+  EXPECT_EQ(State().mode, CaptureMode::Drag);
+  EXPECT_EQ(TheOverlay().MousePointer(), LoadCursorA(nullptr, IDC_SIZEALL));
+}
+
+TEST_F(OverlayTest, ResizingByACornerAndByAnEdge) {
+  Select(100, 100, 300, 200);
+  Drag(300, 200, 400, 260);  // bottom-right corner
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{100, 100, 400, 260}));
+  Drag(100, 150, 150, 150);  // left edge, inwards
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{150, 100, 400, 260}));
+  Drag(150, 180, 500, 180);  // left edge dragged across the right one turns the selection over
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{400, 100, 500, 260}));
+}
+
+TEST_F(OverlayTest, MovingStopsAtTheScreenEdgeAndComesBackAtOnce) {
+  const int width = ScreenWidth();
+  Select(100, 100, 300, 200);
+  MoveTo(200, 150);
+  Press(200, 150);
+  MoveTo(210, 150);  // first movement only takes the grip
+  MoveTo(width + 500, 150);
+  EXPECT_EQ(State().SelectionRect.right, width);
+  EXPECT_EQ(State().SelectionRect.left, width - 200);
+  MoveTo(width + 490, 150);  // ten pixels back: moves at once, the grip was re-taken at the edge
+  EXPECT_EQ(State().SelectionRect.right, width - 10);
+  Release(width + 490, 150);
+  EXPECT_EQ(State().mode, CaptureMode::Drag) << "a release counts in the mode of its press";
+}
+
+TEST_F(OverlayTest, PressingOutsideThenDraggingInsideStartsAMove) {
+  Select(100, 100, 300, 200);
+  MoveTo(50, 150);
+  Press(50, 150);
+  EXPECT_EQ(State().pressLocked, 0);
+  MoveTo(150, 150);  // inside now: the grip is taken here
+  MoveTo(170, 160);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{120, 110, 320, 210}));
+  Release(170, 160);
+}
+
+TEST_F(OverlayTest, RightClicksOpenTheMenuClearTheSelectionOrLeave) {
+  Select(100, 100, 300, 200);
+  RightClick(200, 150);
+  EXPECT_EQ(State().menuShown, 1);
+  EXPECT_NE(State().MenuRect, ScreenRect{});
+
+  Press(600, 600);  // a press off the menu only closes it
+  Release(600, 600);
+  EXPECT_EQ(State().menuShown, 0);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{100, 100, 300, 200}));
+
+  RightClick(600, 600);  // outside an existing selection: only the selection goes
+  EXPECT_EQ(State().selectionMade, 0);
+  EXPECT_EQ(State().SelectionRect, ScreenRect{});
+  EXPECT_TRUE(TheOverlay().IsLoaded());
+
+  RightClick(600, 600);  // no selection: the capture ends
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+}
+
+TEST_F(OverlayTest, PressOnAToolbarButtonWhileTheMenuIsOpenOnlyClosesTheMenu) {
+  Select(100, 100, 300, 200);
+  RightClick(290, 110);  // the menu opens right of the toolbar's cancel button
+  const ScreenRect toolbar = State().ToolbarRect;
+  ASSERT_NE(toolbar, ScreenRect{});
+  MoveTo(toolbar.left + 250, toolbar.top + 10);
+  Press(toolbar.left + 250, toolbar.top + 10);  // the cancel button
+  EXPECT_TRUE(TheOverlay().IsLoaded());
+  EXPECT_EQ(State().menuShown, 0);
+}
+
+TEST_F(OverlayTest, EscapeLeavesFromEveryState) {
+  KeyEscape();
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+  for (int state = 0; state < 4; ++state) {
+    ASSERT_TRUE(TheOverlay().Load(false));
+    if (state >= 1) Select(100, 100, 300, 200);
+    if (state == 2) RightClick(200, 150);
+    if (state == 3) {
+      MoveTo(200, 150);
+      Press(200, 150);
+      MoveTo(220, 150);
+    }
+    KeyEscape();
+    EXPECT_FALSE(TheOverlay().IsLoaded()) << "state " << state;
+    EXPECT_EQ(State().selectionMade, 0);
+    EXPECT_EQ(State().buttonDown, 0);
+  }
+}
+
+TEST_F(OverlayTest, TheReleaseAfterReselectCreatesNoSelection) {
+  Select(100, 100, 300, 200);
+  RightClick(200, 150);
+  const ScreenRect menu = State().MenuRect;
+  const int x = menu.left + 50, y = menu.top + 150;  // "重新选择截图区域"
+  MoveTo(x, y);
+  Press(x, y);
+  EXPECT_EQ(State().selectionMade, 0);
+  EXPECT_EQ(State().skipNextRelease, 1);
+  Release(x, y);
+  EXPECT_EQ(State().selectionMade, 0);
+  EXPECT_EQ(State().skipNextRelease, 0);
+  EXPECT_TRUE(TheOverlay().IsLoaded());
+}

@@ -1,0 +1,51 @@
+# Shared by the black-box tests: run the real program on the test display and drive it with
+# xdotool, as a user would. Sourced; expects DISPLAY and WINEPREFIX from scripts/test.
+set -u
+BUILD=${1:?build directory}
+WORK=$(mktemp -d)
+PROGRAM_PID=
+
+cleanup() {
+  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A picture with detail everywhere, shown as the desktop background.
+show_known_picture() {
+  convert -size 1920x1080 -define gradient:angle=35 gradient:'#f0c020-#102080' \
+          -fill '#e03030' -draw 'rectangle 520,420 560,460' -fill '#30d040' -draw 'circle 640,520 660,540' \
+          -fill white -draw 'line 500,400 700,600' "$WORK/screen.png"
+  display -window root "$WORK/screen.png"
+}
+
+start_program() {
+  wine "$BUILD/bin/screencut.exe" >/dev/null 2>&1 &
+  PROGRAM_PID=$!
+  for _ in $(seq 100); do
+    xdotool search --name 'Vexo' >/dev/null 2>&1 && { sleep 0.5; return 0; }
+    sleep 0.2
+  done
+  fail "the main window did not appear"
+}
+
+# The main window is at (50, 50); its button at client (128, 16), 112 × 56.
+press_start_button() {
+  xdotool mousemove 240 122 click 1
+  sleep 2
+}
+
+drag() {  # x1 y1 x2 y2
+  xdotool mousemove "$1" "$2" mousedown 1
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+  xdotool mousemove "$3" "$4" mouseup 1
+  sleep 0.5
+}
+
+# Counts the pixels that differ between the picture's (x, y, w, h) and an image file.
+differing_pixels() {  # x y w h file
+  convert "$WORK/screen.png" -crop "$3x$4+$1+$2" +repage "$WORK/expected.png"
+  compare -metric AE "$WORK/expected.png" "$5" null: 2>&1
+}

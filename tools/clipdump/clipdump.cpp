@@ -1,0 +1,61 @@
+// clipdump OUT.bmp — saves the CF_BITMAP on the clipboard as a 24-bit BMP file and prints its
+// size. Exit status 2 when the clipboard holds no bitmap, 1 on any other failure.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+bool OpenClipboardPatiently() {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (OpenClipboard(nullptr)) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+bool WriteBmp(const char* path, HBITMAP bitmap) {
+  BITMAP info{};
+  if (!GetObjectA(bitmap, sizeof info, &info)) return false;
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = info.bmWidth;
+  header.biHeight = info.bmHeight;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  const DWORD stride = (static_cast<DWORD>(info.bmWidth) * 3 + 3) & ~3u;
+  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * static_cast<size_t>(info.bmHeight));
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(),
+                             reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != info.bmHeight) return false;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  FILE* out = std::fopen(path, "wb");
+  if (!out) return false;
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&header, sizeof header, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  std::fclose(out);
+  std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: clipdump OUT.bmp\n");
+    return 1;
+  }
+  if (!OpenClipboardPatiently()) return 1;
+  auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+  const int result = !bitmap ? 2 : WriteBmp(argv[1], bitmap) ? 0 : 1;
+  CloseClipboard();
+  return result;
+}
