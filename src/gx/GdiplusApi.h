@@ -198,6 +198,8 @@
   X(GdipGetCellAscent) \
   X(GdipGetCellDescent) \
   X(GdipGetClip) \
+  X(GdipGetClipBounds) \
+  X(GdipGetClipBoundsI) \
   X(GdipGetCompositingMode) \
   X(GdipGetCompositingQuality) \
   X(GdipGetDC) \
@@ -296,6 +298,8 @@
   X(GdipGetStringFormatTrimming) \
   X(GdipGetTextContrast) \
   X(GdipGetTextRenderingHint) \
+  X(GdipGetVisibleClipBounds) \
+  X(GdipGetVisibleClipBoundsI) \
   X(GdipGetWorldTransform) \
   X(GdipImageGetFrameCount) \
   X(GdipImageGetFrameDimensionsCount) \

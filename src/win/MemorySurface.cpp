@@ -17,7 +17,7 @@ bool BlitResult(BOOL result) {
 }  // namespace
 
 bool GxGraphics::CreateSurface(int width, int height) {
-  if (Handle()) Delete();
+  Delete();
   memoryDC_ = CreateCompatibleDC(nullptr);
   surfaceWidth_ = width;
   surfaceHeight_ = height;
@@ -33,6 +33,7 @@ bool GxGraphics::CreateSurface(int width, int height) {
   previousBitmap_ = SelectObject(memoryDC_, dibSection_);
   SetBkMode(memoryDC_, TRANSPARENT);
 
+  // Not CreateWith: its Delete would release the surface just made.
   bool ok = GdipOk<GDIP(GdipCreateFromHDC)>(memoryDC_, NativeSlot<Gdiplus::GpGraphics>());
   SetNativeHandle(Handle());
   if (ok && !dibSection_) {
