@@ -215,7 +215,9 @@
   X(GdipGetFontSize) \
   X(GdipGetFontStyle) \
   X(GdipGetFontUnit) \
+  X(GdipGetGenericFontFamilyMonospace) \
   X(GdipGetGenericFontFamilySansSerif) \
+  X(GdipGetGenericFontFamilySerif) \
   X(GdipGetImageAttributesAdjustedPalette) \
   X(GdipGetImageBounds) \
   X(GdipGetImageDimension) \
@@ -327,6 +329,7 @@
   X(GdipMeasureCharacterRanges) \
   X(GdipMeasureString) \
   X(GdipMultiplyPenTransform) \
+  X(GdipNewInstalledFontCollection) \
   X(GdipMultiplyWorldTransform) \
   X(GdipReleaseDC) \
   X(GdipRemovePropertyItem) \
