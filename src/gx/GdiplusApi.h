@@ -198,6 +198,8 @@
   X(GdipGetCellAscent) \
   X(GdipGetCellDescent) \
   X(GdipGetClip) \
+  X(GdipGetClipBounds) \
+  X(GdipGetClipBoundsI) \
   X(GdipGetCompositingMode) \
   X(GdipGetCompositingQuality) \
   X(GdipGetDC) \
@@ -215,7 +217,9 @@
   X(GdipGetFontSize) \
   X(GdipGetFontStyle) \
   X(GdipGetFontUnit) \
+  X(GdipGetGenericFontFamilyMonospace) \
   X(GdipGetGenericFontFamilySansSerif) \
+  X(GdipGetGenericFontFamilySerif) \
   X(GdipGetImageAttributesAdjustedPalette) \
   X(GdipGetImageBounds) \
   X(GdipGetImageDimension) \
@@ -296,6 +300,8 @@
   X(GdipGetStringFormatTrimming) \
   X(GdipGetTextContrast) \
   X(GdipGetTextRenderingHint) \
+  X(GdipGetVisibleClipBounds) \
+  X(GdipGetVisibleClipBoundsI) \
   X(GdipGetWorldTransform) \
   X(GdipImageGetFrameCount) \
   X(GdipImageGetFrameDimensionsCount) \
@@ -327,6 +333,7 @@
   X(GdipMeasureCharacterRanges) \
   X(GdipMeasureString) \
   X(GdipMultiplyPenTransform) \
+  X(GdipNewInstalledFontCollection) \
   X(GdipMultiplyWorldTransform) \
   X(GdipReleaseDC) \
   X(GdipRemovePropertyItem) \

@@ -1,0 +1,96 @@
+#include "win/FileDialog.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+#include <vector>
+
+#include "win/FileDialogText.h"
+#include "win/Form.h"
+
+// Everything one dialog call hands to the system; OPENFILENAMEA points into it, so it is
+// filled in only once the request sits where it stays for the call.
+struct FileDialog::Request {
+  HWND owner = nullptr;
+  std::string title;
+  std::string filter;
+  std::string initialDir;
+  DWORD flags = 0;
+  std::string systemFilter;
+  std::vector<char> file;
+  std::vector<char> fileTitle;
+
+  OPENFILENAMEA Native() {
+    // The structure without the Windows 2000 members, as every version of comdlg32 accepts.
+    static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "unexpected OPENFILENAMEA layout");
+    OPENFILENAMEA native{};
+    native.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    native.hwndOwner = owner;
+    native.hInstance = nullptr;
+    native.lpstrFilter = systemFilter.c_str();
+    native.lpstrCustomFilter = nullptr;
+    native.nMaxCustFilter = 0;
+    native.nFilterIndex = 0;  // the system preselects the first filter
+    native.lpstrFile = file.data();
+    native.nMaxFile = static_cast<DWORD>(file.size());
+    native.lpstrFileTitle = fileTitle.data();
+    native.nMaxFileTitle = static_cast<DWORD>(fileTitle.size() - 1);
+    native.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    native.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    native.Flags = flags;
+    native.lpstrDefExt = nullptr;
+    native.lCustData = 0;
+    native.lpfnHook = nullptr;
+    native.lpTemplateName = nullptr;
+    return native;
+  }
+};
+
+void FileDialog::ResetDialog() {
+  owner_ = nullptr;
+  filterIndex_ = 0;
+  flags_ = 0;
+  title_.clear();
+  filter_.clear();
+  initialDir_.clear();
+  chosenPath_.clear();
+}
+
+FileDialog::Request FileDialog::Prepare(HWND owner, const std::string& title, const std::string& filter,
+                                        const std::string& initialDir, DWORD flags, std::size_t bufferSize) const {
+  Request request;
+  request.owner = owner ? owner : owner_;
+  request.title = title.empty() ? title_ : title;
+  request.filter = filter.empty() ? filter_ : filter;
+  request.initialDir = initialDir.empty() ? initialDir_ : initialDir;
+  request.flags = flags ? flags : flags_;
+  // Let the caller's windows show their last repaint before the modal loop takes over.
+  PumpPendingMessages();
+  request.systemFilter = SystemFilter(request.filter);
+  request.file = FileNameBuffer(bufferSize, request.initialDir, defaultName_);
+  request.fileTitle = FileTitleBuffer(bufferSize);
+  return request;
+}
+
+std::string FileDialog::ShowOpen(HWND owner, const std::string& title, const std::string& filter,
+                                 const std::string& initialDir, DWORD flags) {
+  Request request = Prepare(owner, title, filter, initialDir, flags, kOpenBufferSize);
+  OPENFILENAMEA native = request.Native();
+  if (!GetOpenFileNameA(&native)) return {};
+  chosenPath_ = OpenDialogPaths(request.file);
+  return chosenPath_;
+}
+
+std::string FileDialog::ShowSave(HWND owner, const std::string& title, const std::string& filter,
+                                 const std::string& initialDir, DWORD flags) {
+  Request request = Prepare(owner, title, filter, initialDir, flags, kSaveBufferSize);
+  OPENFILENAMEA native = request.Native();
+  if (!GetSaveFileNameA(&native)) return {};
+  const std::string extension = FilterExtension(request.filter, static_cast<int>(native.nFilterIndex));
+  const std::string path = BufferText(request.file);
+  const SaveDialogNames names = SaveDialogResult(BufferText(request.fileTitle), path, extension);
+  filterIndex_ = static_cast<int>(native.nFilterIndex);
+  chosenName_ = names.name;
+  chosenPath_ = names.path;
+  return path + extension;
+}

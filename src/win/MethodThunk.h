@@ -1,0 +1,55 @@
+#pragma once
+// A 15-byte x86 stub that puts an object pointer in front of the arguments of a call and
+// jumps on to a stdcall function, so that an object's handler can be used wherever Windows
+// wants a plain callback such as a window procedure:
+//
+//   pop ecx; mov eax, object; push eax; push ecx; mov eax, method; jmp eax
+//
+// The stub lives in its own block of executable memory, owned by a MethodThunk.
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+class MethodThunk {
+ public:
+  static constexpr std::size_t kSize = 15;
+
+  MethodThunk() = default;
+  ~MethodThunk();
+  MethodThunk(const MethodThunk&) = delete;
+  MethodThunk& operator=(const MethodThunk&) = delete;
+
+  // Writes a new stub for (object, method), freeing the previous one; callers must no longer
+  // use the old address. Returns the new stub's address, or 0 when no memory was available.
+  std::uintptr_t Build(std::uintptr_t object, std::uintptr_t method);
+  // Address of the current stub; 0 before the first successful Build.
+  std::uintptr_t Address() const { return reinterpret_cast<std::uintptr_t>(code_); }
+  // The current stub's bytes (all zero when there is none).
+  std::array<std::uint8_t, kSize> Bytes() const;
+
+  // The machine code for (object, method), little-endian addresses in place.
+  static std::array<std::uint8_t, kSize> Encode(std::uint32_t object, std::uint32_t method);
+
+ private:
+  void Release();
+
+  void* code_ = nullptr;
+};
+
+// A window procedure that receives its object first. The stub pushes the object pointer and
+// the function, being stdcall, removes it with the other arguments.
+template <typename T>
+using WindowMethod = LRESULT(CALLBACK*)(T* object, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Builds a stub in stubOwner through which method serves as a window procedure for object.
+// Returns the stub's address (0 on failure), ready to be passed to Subclass as a WNDPROC; it
+// stays valid while stubOwner lives and is not rebuilt.
+template <typename T>
+std::uintptr_t MakeMethodThunk(MethodThunk& stubOwner, T* object, WindowMethod<T> method) {
+  return stubOwner.Build(reinterpret_cast<std::uintptr_t>(object), reinterpret_cast<std::uintptr_t>(method));
+}
+
+// The stub's address as a window procedure.
+inline WNDPROC ThunkProcedure(std::uintptr_t address) { return reinterpret_cast<WNDPROC>(address); }

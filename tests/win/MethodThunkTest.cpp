@@ -1,0 +1,128 @@
+#include "win/MethodThunk.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "win/TestWindow.h"
+#include "win/WindowSubclass.h"
+
+namespace {
+
+// An object whose handler serves as the window procedure of its window.
+struct Recorder {
+  WindowSubclass subclass;
+  std::vector<Recorder*> selves;
+  std::vector<UINT> messages;
+  WPARAM lastWParam = 0;
+  LPARAM lastLParam = 0;
+
+  static LRESULT CALLBACK Handle(Recorder* self, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbe || message == WM_APP + 8) {
+      self->selves.push_back(self);
+      self->messages.push_back(message);
+      self->lastWParam = wParam;
+      self->lastLParam = lParam;
+    }
+    return self->subclass.CallPrevious(window, message, wParam, lParam);
+  }
+};
+
+TEST(MethodThunk, StubHasTheDocumentedLayout) {
+  MethodThunk stub;
+  EXPECT_EQ(stub.Address(), 0u);
+  const std::uintptr_t address = stub.Build(0x12345678, 0x9ABCDEF0);
+  ASSERT_NE(address, 0u);
+  EXPECT_EQ(address, stub.Address());
+  const std::array<std::uint8_t, 15> expected{0x59, 0xB8, 0x78, 0x56, 0x34, 0x12, 0x50, 0x51,
+                                              0xB8, 0xF0, 0xDE, 0xBC, 0x9A, 0xFF, 0xE0};
+  EXPECT_EQ(stub.Bytes(), expected);
+
+  MEMORY_BASIC_INFORMATION info{};
+  ASSERT_NE(VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof info), 0u);
+  EXPECT_TRUE(info.Protect & (PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE)) << std::hex << info.Protect;
+}
+
+TEST(MethodThunk, ObjectHandlerServesAsWindowProcedure) {
+  TestWindow window;
+  Recorder first;
+  Recorder second;
+  MethodThunk firstStub;
+  MethodThunk secondStub;
+  const std::uintptr_t firstAddress = MakeMethodThunk(firstStub, &first, &Recorder::Handle);
+  const std::uintptr_t secondAddress = MakeMethodThunk(secondStub, &second, &Recorder::Handle);
+  ASSERT_NE(firstAddress, 0u);
+  ASSERT_NE(secondAddress, firstAddress);
+
+  ASSERT_TRUE(first.subclass.Subclass(window.Handle(), ThunkProcedure(firstAddress)));
+  EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 3, 0x55AA), kClassAnswer + 3);
+  EXPECT_EQ(SendMessageA(window.Handle(), WM_APP + 8, 4, -9), 0);
+  ASSERT_EQ(first.messages, (std::vector<UINT>{kProbe, WM_APP + 8}));
+  EXPECT_EQ(first.selves, (std::vector<Recorder*>{&first, &first}));
+  EXPECT_EQ(first.lastWParam, 4u);
+  EXPECT_EQ(first.lastLParam, -9);
+
+  // Posted messages come in through the message loop's dispatch.
+  PostMessageA(window.Handle(), kProbe, 6, 0);
+  MSG message;
+  while (PeekMessageA(&message, window.Handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  EXPECT_EQ(first.messages.size(), 3u);
+  EXPECT_EQ(first.lastWParam, 6u);
+
+  // A second object's stub on the same window reaches the second object only.
+  first.subclass.Unsubclass();
+  ASSERT_TRUE(second.subclass.Subclass(window.Handle(), ThunkProcedure(secondAddress)));
+  SendMessageA(window.Handle(), kProbe, 1, 0);
+  EXPECT_EQ(first.messages.size(), 3u);
+  EXPECT_EQ(second.selves, (std::vector<Recorder*>{&second}));
+  second.subclass.Unsubclass();
+}
+
+// Calls a window procedure the way a stdcall caller does, entirely in assembly so that the
+// compiler cannot repair the stack afterwards, and reports how many bytes the call left on
+// the stack (0 when the callee removed exactly its arguments).
+struct DirectCall {
+  WNDPROC procedure;
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+int StackLeftBy(const DirectCall& call, LRESULT& result) {
+  int left = 0;
+  __asm__ volatile(
+      "movl %%esp, %%edi\n\t"
+      "pushl 16(%%esi)\n\t"
+      "pushl 12(%%esi)\n\t"
+      "pushl 8(%%esi)\n\t"
+      "pushl 4(%%esi)\n\t"
+      "call *(%%esi)\n\t"
+      "movl %%edi, %%ecx\n\t"
+      "subl %%esp, %%ecx\n\t"
+      "movl %%edi, %%esp\n\t"
+      : "=a"(result), "=c"(left)
+      : "S"(&call)
+      : "edx", "edi", "memory", "cc");
+  return left;
+}
+
+TEST(MethodThunk, DirectCallThroughTheStubKeepsTheStackBalanced) {
+  TestWindow window;
+  Recorder recorder;
+  recorder.subclass.Subclass(window.Handle(), TestWindow::ClassProcedure());
+  MethodThunk stub;
+  const std::uintptr_t address = MakeMethodThunk(stub, &recorder, &Recorder::Handle);
+  ASSERT_NE(address, 0u);
+
+  LRESULT result = 0;
+  const DirectCall call{ThunkProcedure(address), window.Handle(), kProbe, 9, 77};
+  EXPECT_EQ(StackLeftBy(call, result), 0);
+  EXPECT_EQ(result, kClassAnswer + 9);
+  ASSERT_EQ(recorder.selves.size(), 1u);
+  EXPECT_EQ(recorder.selves[0], &recorder);
+  EXPECT_EQ(recorder.lastLParam, 77);
+  recorder.subclass.Unsubclass();
+}
+
+}  // namespace

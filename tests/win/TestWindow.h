@@ -1,0 +1,55 @@
+#pragma once
+// A plain top-level window for tests, destroyed with its owner. Its class procedure counts
+// the messages it receives and answers kClassAnswer to kProbe, so a test can tell whether a
+// message reached the window's original procedure.
+
+#include <windows.h>
+
+inline constexpr UINT kProbe = WM_APP + 7;
+inline constexpr LRESULT kClassAnswer = 1000;
+
+class TestWindow {
+ public:
+  explicit TestWindow(int width = 120, int height = 80, DWORD exStyle = 0, int left = 40, int top = 30) {
+    RegisterOnce();
+    window_ = CreateWindowExA(exStyle, kClassName, "test", WS_POPUP, left, top, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  }
+  ~TestWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+  static WNDPROC ClassProcedure() { return &Procedure; }
+  // Number of kProbe messages any test window's class procedure has seen.
+  static int& ProbesSeen() {
+    static int count = 0;
+    return count;
+  }
+
+ private:
+  static constexpr const char* kClassName = "ScreenCutTestWindow";
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbe) {
+      ++ProbesSeen();
+      return kClassAnswer + static_cast<LRESULT>(wParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+
+  static void RegisterOnce() {
+    WNDCLASSA existing{};
+    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &Procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);
+  }
+
+  HWND window_ = nullptr;
+};

@@ -1,0 +1,190 @@
+#include "win/WindowSubclass.h"
+
+#include <gtest/gtest.h>
+
+#include "win/TestWindow.h"
+
+namespace {
+
+// The procedure under test hands every message on, as the overlay's procedure does.
+WindowSubclass* active = nullptr;
+int firstSeen = 0;
+int secondSeen = 0;
+
+LRESULT CALLBACK FirstProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kProbe) ++firstSeen;
+  return active->CallPrevious(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SecondProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kProbe) {
+    ++secondSeen;
+    return active->CallPrevious(window, message, wParam, lParam) + 1;
+  }
+  return active->CallPrevious(window, message, wParam, lParam);
+}
+
+WNDPROC CurrentProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC)); }
+
+class WindowSubclassTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    firstSeen = secondSeen = 0;
+    TestWindow::ProbesSeen() = 0;
+  }
+  void TearDown() override { active = nullptr; }
+};
+
+TEST_F(WindowSubclassTest, MessagesPassThroughNewProcedureToThePreviousOne) {
+  TestWindow window;
+  {
+    WindowSubclass subclass;
+    active = &subclass;
+    ASSERT_TRUE(subclass.Subclass(window.Handle(), SecondProcedure));
+    EXPECT_EQ(subclass.GetWindow(), window.Handle());
+    EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 5, 0), kClassAnswer + 5 + 1);
+    EXPECT_EQ(secondSeen, 1);
+    EXPECT_EQ(TestWindow::ProbesSeen(), 1);
+
+    EXPECT_TRUE(subclass.Unsubclass());
+    EXPECT_EQ(subclass.GetWindow(), nullptr);
+    EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 5, 0), kClassAnswer + 5);
+    EXPECT_EQ(secondSeen, 1);
+    // The previous procedure stays known after Unsubclass.
+    EXPECT_EQ(subclass.CallPrevious(window.Handle(), kProbe, 2, 0), kClassAnswer + 2);
+    EXPECT_FALSE(subclass.Unsubclass());
+
+    ASSERT_TRUE(subclass.Subclass(window.Handle(), SecondProcedure));
+  }
+  // Destruction puts the original procedure back.
+  EXPECT_EQ(CurrentProcedure(window.Handle()), TestWindow::ClassProcedure());
+  EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 0, 0), kClassAnswer);
+}
+
+TEST_F(WindowSubclassTest, SubclassTwiceKeepsTheOriginalPreviousProcedure) {
+  TestWindow window;
+  WindowSubclass subclass;
+  active = &subclass;
+  ASSERT_TRUE(subclass.Subclass(window.Handle(), FirstProcedure));
+  ASSERT_TRUE(subclass.Subclass(window.Handle(), SecondProcedure));
+  EXPECT_EQ(CurrentProcedure(window.Handle()), &SecondProcedure);
+
+  // The first procedure is out of the chain: the second hands straight to the class.
+  EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 0, 0), kClassAnswer + 1);
+  EXPECT_EQ(firstSeen, 0);
+  EXPECT_EQ(secondSeen, 1);
+  EXPECT_EQ(TestWindow::ProbesSeen(), 1);
+
+  EXPECT_TRUE(subclass.Unsubclass());
+  EXPECT_EQ(CurrentProcedure(window.Handle()), TestWindow::ClassProcedure());
+}
+
+TEST_F(WindowSubclassTest, SubclassingADestroyedWindowFailsButKeepsItRecorded) {
+  HWND gone;
+  {
+    TestWindow window;
+    gone = window.Handle();
+  }
+  WindowSubclass subclass;
+  EXPECT_FALSE(subclass.Subclass(gone, SecondProcedure));
+  EXPECT_EQ(subclass.GetWindow(), gone);
+  EXPECT_TRUE(subclass.Unsubclass());
+  EXPECT_EQ(subclass.CallPrevious(gone, kProbe, 0, 0), 0);
+}
+
+TEST_F(WindowSubclassTest, WordsOfAParameterOnlyWhileSubclassed) {
+  const LPARAM value = static_cast<LPARAM>(0xFFFF0010u);
+  WindowSubclass subclass;
+  EXPECT_EQ(subclass.LowWord(value), 0);
+  EXPECT_EQ(subclass.HighWord(value), 0);
+
+  TestWindow window;
+  active = &subclass;
+  ASSERT_TRUE(subclass.Subclass(window.Handle(), SecondProcedure));
+  EXPECT_EQ(subclass.LowWord(value), 16);
+  EXPECT_EQ(subclass.HighWord(value), -1);
+  EXPECT_EQ(subclass.LowWord(static_cast<LPARAM>(0x0005FFFF)), 0xFFFF);
+  EXPECT_EQ(subclass.HighWord(static_cast<LPARAM>(0x0005FFFF)), 5);
+
+  subclass.Unsubclass();
+  EXPECT_EQ(subclass.LowWord(value), 0);
+  EXPECT_EQ(subclass.HighWord(value), 0);
+}
+
+TEST_F(WindowSubclassTest, WindowOperationsDoNothingWhileUnsubclassed) {
+  TestWindow window;
+  SetCapture(window.Handle());
+  WindowSubclass subclass;
+  int left = -1, top = -1, right = -1, bottom = -1;
+  EXPECT_EQ(subclass.BeginPainting(left, top, right, bottom), nullptr);
+  EXPECT_EQ(left, -1);
+  EXPECT_FALSE(subclass.EndPainting());
+  EXPECT_FALSE(subclass.TrackMouseLeave());
+  EXPECT_FALSE(subclass.CaptureMouse());
+  EXPECT_FALSE(subclass.ReleaseMouse());
+  EXPECT_EQ(subclass.GetMouseCapture(), nullptr);
+  EXPECT_EQ(GetCapture(), window.Handle());
+  ReleaseCapture();
+}
+
+TEST_F(WindowSubclassTest, MouseCaptureIsReleasedOnlyWhenThisWindowHoldsIt) {
+  TestWindow window;
+  TestWindow other;
+  WindowSubclass subclass;
+  active = &subclass;
+  ASSERT_TRUE(subclass.Subclass(window.Handle(), SecondProcedure));
+
+  SetCapture(other.Handle());
+  ASSERT_EQ(GetCapture(), other.Handle());
+  EXPECT_FALSE(subclass.ReleaseMouse());
+  EXPECT_EQ(GetCapture(), other.Handle());
+  EXPECT_EQ(subclass.GetMouseCapture(), other.Handle());
+
+  EXPECT_TRUE(subclass.CaptureMouse());
+  EXPECT_EQ(GetCapture(), window.Handle());
+  EXPECT_TRUE(subclass.CaptureMouse());
+  EXPECT_EQ(GetCapture(), window.Handle());
+  EXPECT_TRUE(subclass.ReleaseMouse());
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(subclass.ReleaseMouse());
+}
+
+// A paint handler built on BeginPainting / EndPainting sees the invalidated rectangle.
+RECT painted{};
+HDC paintDC = nullptr;
+
+LRESULT CALLBACK PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    paintDC = active->BeginPainting(left, top, right, bottom);
+    painted = RECT{left, top, right, bottom};
+    active->EndPainting();
+    return 0;
+  }
+  return active->CallPrevious(window, message, wParam, lParam);
+}
+
+TEST_F(WindowSubclassTest, PaintingHandsOutTheUpdateRectangle) {
+  TestWindow window;
+  WindowSubclass subclass;
+  active = &subclass;
+  ASSERT_TRUE(subclass.Subclass(window.Handle(), PaintingProcedure));
+  ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
+  UpdateWindow(window.Handle());
+  painted = RECT{};
+  paintDC = nullptr;
+
+  RECT dirty{3, 4, 30, 40};
+  InvalidateRect(window.Handle(), &dirty, FALSE);
+  UpdateWindow(window.Handle());
+  EXPECT_NE(paintDC, nullptr);
+  EXPECT_EQ(painted.left, 3);
+  EXPECT_EQ(painted.top, 4);
+  EXPECT_EQ(painted.right, 30);
+  EXPECT_EQ(painted.bottom, 40);
+  // EndPainting validated the region: nothing is left to paint.
+  EXPECT_FALSE(GetUpdateRect(window.Handle(), nullptr, FALSE));
+  EXPECT_TRUE(subclass.TrackMouseLeave());
+}
+
+}  // namespace
