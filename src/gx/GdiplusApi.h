@@ -217,7 +217,9 @@
   X(GdipGetFontSize) \
   X(GdipGetFontStyle) \
   X(GdipGetFontUnit) \
+  X(GdipGetGenericFontFamilyMonospace) \
   X(GdipGetGenericFontFamilySansSerif) \
+  X(GdipGetGenericFontFamilySerif) \
   X(GdipGetImageAttributesAdjustedPalette) \
   X(GdipGetImageBounds) \
   X(GdipGetImageDimension) \
@@ -331,6 +333,7 @@
   X(GdipMeasureCharacterRanges) \
   X(GdipMeasureString) \
   X(GdipMultiplyPenTransform) \
+  X(GdipNewInstalledFontCollection) \
   X(GdipMultiplyWorldTransform) \
   X(GdipReleaseDC) \
   X(GdipRemovePropertyItem) \

@@ -1,9 +1,27 @@
 #pragma once
+// A GDI+ font collection. The wrapper never releases its collection: the installed-fonts
+// collection belongs to GDI+. An empty wrapper stands for the installed fonts wherever a
+// collection is optional.
 
+#include <vector>
+
+#include "gx/GxFontFamily.h"
 #include "gx/GxObject.h"
 
-// Operations are added by the owner of this class.
 class GxFontCollection : public GxObject {
  public:
   GxFontCollection() = default;
+
+  // Takes GDI+'s collection of the installed fonts, so that their families can be listed.
+  bool UseInstalledFonts();
+  int GetFamilyCount() const;
+  // Replaces `families` by `count` families, filled from the collection, and returns how many
+  // were found (0 on failure). A count below 1 fails with InvalidParameter and leaves `families`
+  // as it was.
+  int GetFamilies(int count, std::vector<GxFontFamily>& families) const;
+
+  bool IsValid() const { return Handle() != nullptr; }
+
+ private:
+  Gdiplus::GpFontCollection* Handle() const { return Native<Gdiplus::GpFontCollection>(); }
 };
