@@ -56,6 +56,25 @@ void PixelSize(const GxImage& image, UINT& width, UINT& height) {
   Gdip<GDIP(GdipGetImageHeight)>(ImageOf(image), &height);
 }
 
+// Scales or turns about a point: three steps with the same order, true when the last succeeded.
+// Appended, the point moves to the origin first and back last; prepended, the steps are written
+// in the opposite order, since each prepended step applies before the earlier ones.
+template <typename Step>
+bool AboutCenter(GxGraphics& graphics, const GxPointF& center, MatrixOrder order, Step step) {
+  const float toOrigin = order == MatrixOrderAppend ? -1.0f : 1.0f;
+  graphics.TranslateTransform(toOrigin * center.x, toOrigin * center.y, order);
+  step();
+  return graphics.TranslateTransform(-toOrigin * center.x, -toOrigin * center.y, order);
+}
+
+// A bounds query: a zero record when GDI+ fails.
+template <auto Entry, typename Native, typename Record>
+Record BoundsOf(GpGraphics* graphics) {
+  Record bounds;
+  Gdip<Entry>(graphics, reinterpret_cast<Native*>(&bounds));
+  return bounds;
+}
+
 }  // namespace
 
 GxGraphics::~GxGraphics() { Delete(); }
@@ -175,13 +194,8 @@ bool GxGraphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
   return GdipOk<GDIP(GdipScaleWorldTransform)>(Handle(), sx, sy, order);
 }
 
-// Appended, the point moves to the origin first and back last; prepended, the same three steps
-// are written in the opposite order, since each prepended step applies before the earlier ones.
 bool GxGraphics::ScaleTransformAt(float sx, float sy, const GxPointF& center, MatrixOrder order) {
-  const float sign = order == MatrixOrderAppend ? -1.0f : 1.0f;
-  TranslateTransform(sign * center.x, sign * center.y, order);
-  ScaleTransform(sx, sy, order);
-  return TranslateTransform(-sign * center.x, -sign * center.y, order);
+  return AboutCenter(*this, center, order, [&] { ScaleTransform(sx, sy, order); });
 }
 
 bool GxGraphics::RotateTransform(float angle, MatrixOrder order) {
@@ -189,10 +203,7 @@ bool GxGraphics::RotateTransform(float angle, MatrixOrder order) {
 }
 
 bool GxGraphics::RotateTransformAt(float angle, const GxPointF& center, MatrixOrder order) {
-  const float sign = order == MatrixOrderAppend ? -1.0f : 1.0f;
-  TranslateTransform(sign * center.x, sign * center.y, order);
-  RotateTransform(angle, order);
-  return TranslateTransform(-sign * center.x, -sign * center.y, order);
+  return AboutCenter(*this, center, order, [&] { RotateTransform(angle, order); });
 }
 
 bool GxGraphics::SetPageUnit(Unit unit) { return GdipOk<GDIP(GdipSetPageUnit)>(Handle(), unit); }
@@ -674,25 +685,13 @@ bool GxGraphics::GetClip(GxRegion& region) {
   return GdipOk<GDIP(GdipGetClip)>(Handle(), NativeOf<GpRegion>(region));
 }
 
-GxRectF GxGraphics::GetClipBounds() {
-  GxRectF bounds;
-  Gdip<GDIP(GdipGetClipBounds)>(Handle(), reinterpret_cast<RectF*>(&bounds));
-  return bounds;
-}
-GxRect GxGraphics::GetClipBoundsI() {
-  GxRect bounds;
-  Gdip<GDIP(GdipGetClipBoundsI)>(Handle(), reinterpret_cast<Rect*>(&bounds));
-  return bounds;
-}
+GxRectF GxGraphics::GetClipBounds() { return BoundsOf<GDIP(GdipGetClipBounds), RectF, GxRectF>(Handle()); }
+GxRect GxGraphics::GetClipBoundsI() { return BoundsOf<GDIP(GdipGetClipBoundsI), Rect, GxRect>(Handle()); }
 GxRectF GxGraphics::GetVisibleClipBounds() {
-  GxRectF bounds;
-  Gdip<GDIP(GdipGetVisibleClipBounds)>(Handle(), reinterpret_cast<RectF*>(&bounds));
-  return bounds;
+  return BoundsOf<GDIP(GdipGetVisibleClipBounds), RectF, GxRectF>(Handle());
 }
 GxRect GxGraphics::GetVisibleClipBoundsI() {
-  GxRect bounds;
-  Gdip<GDIP(GdipGetVisibleClipBoundsI)>(Handle(), reinterpret_cast<Rect*>(&bounds));
-  return bounds;
+  return BoundsOf<GDIP(GdipGetVisibleClipBoundsI), Rect, GxRect>(Handle());
 }
 
 bool GxGraphics::IsClipEmpty() { return Is<GDIP(GdipIsClipEmpty)>(); }

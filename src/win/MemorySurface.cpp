@@ -49,9 +49,9 @@ bool GxGraphics::ClearRect(int x, int y, int width, int height) {
   GxGraphics zeros;  // a new surface is all zero bytes
   zeros.CreateSurface(width, height);
   // Constant alpha 255 without per-pixel alpha copies the source, alpha byte included.
-  bool ok = AlphaBlendFrom(zeros.GetSurfaceDC(), 0, 0, zeros.GetSurfaceWidth(), zeros.GetSurfaceHeight(), x, y, width,
-                           height, 255, 0);
-  zeros.Delete();
+  const bool ok = AlphaBlendFrom(zeros.GetSurfaceDC(), 0, 0, zeros.GetSurfaceWidth(), zeros.GetSurfaceHeight(), x, y,
+                                 width, height, 255, 0);
+  zeros.Delete();  // stores its own status, so the blend's failure is set again after it
   if (!ok) LastStatus = GxGenericError;
   return ok;
 }

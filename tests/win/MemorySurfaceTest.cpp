@@ -47,6 +47,16 @@ TEST(MemorySurface, NewSurfaceIsZeroBytesAndInvalidOutside) {
   EXPECT_EQ(GetBkMode(surface.GetSurfaceDC()), TRANSPARENT);
 }
 
+TEST(MemorySurface, EmptySizeIsNoSurface) {
+  GxGraphics surface;
+  EXPECT_FALSE(surface.CreateSurface(0, 0));
+  EXPECT_EQ(LastStatus, 1);
+  HDC dc = surface.GetSurfaceDC();
+  surface.Delete();
+  EXPECT_EQ(surface.GetSurfaceDC(), nullptr);
+  EXPECT_EQ(GetObjectType(dc), 0u) << "Delete released the memory DC all the same";
+}
+
 TEST(MemorySurface, PixelIsColorRefWithoutAlpha) {
   GxGraphics surface;
   MakeSurface(surface, 2, 1, {0x80112233, 0xFF0000FF});
