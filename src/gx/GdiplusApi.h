@@ -337,6 +337,7 @@
   X(GdipResetWorldTransform) \
   X(GdipRestoreGraphics) \
   X(GdipReversePath) \
+  X(GdipRotateMatrix) \
   X(GdipRotatePenTransform) \
   X(GdipRotateWorldTransform) \
   X(GdipSaveAdd) \
@@ -415,6 +416,7 @@
   X(GdipTransformRegion) \
   X(GdipTranslateClip) \
   X(GdipTranslateClipI) \
+  X(GdipTranslateMatrix) \
   X(GdipTranslatePenTransform) \
   X(GdipTranslateRegion) \
   X(GdipTranslateRegionI) \
