@@ -49,13 +49,6 @@ struct WideArg {
   const UINT16* units() const { return reinterpret_cast<const UINT16*>(text); }
 };
 
-// An image's size in pixels, whatever its resolution.
-void PixelSize(const GxImage& image, UINT& width, UINT& height) {
-  width = height = 0;
-  Gdip<GDIP(GdipGetImageWidth)>(ImageOf(image), &width);
-  Gdip<GDIP(GdipGetImageHeight)>(ImageOf(image), &height);
-}
-
 // Scales or turns about a point: three steps with the same order, true when the last succeeded.
 // Appended, the point moves to the origin first and back last; prepended, the steps are written
 // in the opposite order, since each prepended step applies before the earlier ones.
@@ -490,17 +483,15 @@ bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font,
 bool GxGraphics::SetTextContrast(unsigned contrast) { return GdipOk<GDIP(GdipSetTextContrast)>(Handle(), contrast); }
 unsigned GxGraphics::GetTextContrast() { return Get<GDIP(GdipGetTextContrast), UINT>(); }
 
+// Image sizes are in pixels, whatever the image's resolution.
 bool GxGraphics::DrawImageUnscaled(const GxImage& image, float x, float y) {
-  UINT width, height;
-  PixelSize(image, width, height);
+  const int width = image.GetWidth(), height = image.GetHeight();
   return GdipOk<GDIP(GdipDrawImageRect)>(Handle(), ImageOf(image), x, y, static_cast<REAL>(width),
                                          static_cast<REAL>(height));
 }
 bool GxGraphics::DrawImageUnscaledI(const GxImage& image, int x, int y) {
-  UINT width, height;
-  PixelSize(image, width, height);
-  return GdipOk<GDIP(GdipDrawImageRectI)>(Handle(), ImageOf(image), x, y, static_cast<INT>(width),
-                                          static_cast<INT>(height));
+  const int width = image.GetWidth(), height = image.GetHeight();
+  return GdipOk<GDIP(GdipDrawImageRectI)>(Handle(), ImageOf(image), x, y, width, height);
 }
 
 bool GxGraphics::DrawImage(const GxImage& image, float x, float y) {
@@ -516,16 +507,12 @@ bool GxGraphics::DrawCachedBitmap(const GxObject& cachedBitmap, float x, float y
 }
 
 bool GxGraphics::DrawImageStretched(const GxImage& image, float x, float y, float width, float height, Unit srcUnit) {
-  UINT imageWidth, imageHeight;
-  PixelSize(image, imageWidth, imageHeight);
+  const int imageWidth = image.GetWidth(), imageHeight = image.GetHeight();
   return DrawImageRectRect(image, x, y, width, height, 0, 0, static_cast<REAL>(imageWidth),
                            static_cast<REAL>(imageHeight), srcUnit);
 }
 bool GxGraphics::DrawImageStretchedI(const GxImage& image, int x, int y, int width, int height, Unit srcUnit) {
-  UINT imageWidth, imageHeight;
-  PixelSize(image, imageWidth, imageHeight);
-  return DrawImageRectRectI(image, x, y, width, height, 0, 0, static_cast<INT>(imageWidth),
-                            static_cast<INT>(imageHeight), srcUnit);
+  return DrawImageRectRectI(image, x, y, width, height, 0, 0, image.GetWidth(), image.GetHeight(), srcUnit);
 }
 
 bool GxGraphics::DrawImagePoints(const GxImage& image, float x1, float y1, float x2, float y2, float x3, float y3) {

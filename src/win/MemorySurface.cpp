@@ -4,6 +4,8 @@
 
 #include "gx/GxGraphics.h"
 
+#include "gx/GxBitmap.h"
+
 namespace {
 
 // A blit's result in the wrappers' convention: GDI reports failure as zero, which becomes
@@ -89,6 +91,14 @@ bool GxGraphics::TransparentBltFrom(HDC source, OptInt srcX, OptInt srcY, OptInt
                          dstHeight.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0),
                          srcWidth.value_or(surfaceWidth_), srcHeight.value_or(surfaceHeight_),
                          static_cast<UINT>(transparentColor.value_or(0))));
+}
+
+// An empty format means JPEG, and the caller's text says so afterwards.
+Bytes GxGraphics::EncodeSurface(std::string& formatGuidText) {
+  GxBitmap bitmap;
+  bitmap.CreateFromHBITMAP(dibSection_);
+  if (formatGuidText.empty()) formatGuidText = kJpegFormat;
+  return bitmap.SaveToBytes(formatGuidText, true);
 }
 
 COLORREF GxGraphics::GetSurfacePixel(int x, int y) const { return GetPixel(memoryDC_, x, y); }
