@@ -344,6 +344,7 @@
   X(GdipResetWorldTransform) \
   X(GdipRestoreGraphics) \
   X(GdipReversePath) \
+  X(GdipRotateMatrix) \
   X(GdipRotatePenTransform) \
   X(GdipRotateWorldTransform) \
   X(GdipSaveAdd) \
@@ -422,6 +423,7 @@
   X(GdipTransformRegion) \
   X(GdipTranslateClip) \
   X(GdipTranslateClipI) \
+  X(GdipTranslateMatrix) \
   X(GdipTranslatePenTransform) \
   X(GdipTranslateRegion) \
   X(GdipTranslateRegionI) \

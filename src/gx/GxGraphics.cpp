@@ -4,6 +4,7 @@
 #include "gx/GxFont.h"
 #include "gx/GxImage.h"
 #include "gx/GxImageAttributes.h"
+#include "gx/GxNativeRecord.h"
 #include "gx/GxPath.h"
 #include "gx/GxPen.h"
 #include "gx/GxRegion.h"
@@ -23,18 +24,11 @@ GpImageAttributes* AttributesOf(const GxImageAttributes* attributes) {
   return NativeOf<GpImageAttributes>(attributes);
 }
 
-// The records have the memory layout of their GDI+ counterparts (see GxTypes.h).
-const RectF& NativeRect(const GxRectF& rect) { return *reinterpret_cast<const RectF*>(&rect); }
-const Rect& NativeRect(const GxRect& rect) { return *reinterpret_cast<const Rect*>(&rect); }
-const PointF& NativePoint(const GxPointF& point) { return *reinterpret_cast<const PointF*>(&point); }
-const Point& NativePoint(const GxPoint& point) { return *reinterpret_cast<const Point*>(&point); }
-
 // A read-only array handed to GDI+ in place: null for an empty array. GDI+ never writes through
 // these pointers, so no copy is needed to keep the caller's records intact.
-template <typename Native, typename Record>
-const Native* InArray(const std::vector<Record>& records) {
-  static_assert(sizeof(Native) == sizeof(Record), "record and native layouts differ");
-  return records.empty() ? nullptr : reinterpret_cast<const Native*>(records.data());
+template <typename Record>
+const typename GxNativeRecord<Record>::type* InArray(const std::vector<Record>& records) {
+  return records.empty() ? nullptr : AsNative(records.front());
 }
 template <typename Record>
 int Count(const std::vector<Record>& records) {
@@ -49,11 +43,23 @@ struct WideArg {
   const UINT16* units() const { return reinterpret_cast<const UINT16*>(text); }
 };
 
-// An image's size in pixels, whatever its resolution.
-void PixelSize(const GxImage& image, UINT& width, UINT& height) {
-  width = height = 0;
-  Gdip<GDIP(GdipGetImageWidth)>(ImageOf(image), &width);
-  Gdip<GDIP(GdipGetImageHeight)>(ImageOf(image), &height);
+// Scales or turns about a point: three steps with the same order, true when the last succeeded.
+// Appended, the point moves to the origin first and back last; prepended, the steps are written
+// in the opposite order, since each prepended step applies before the earlier ones.
+template <typename Step>
+bool AboutCenter(GxGraphics& graphics, const GxPointF& center, MatrixOrder order, Step step) {
+  const float toOrigin = order == MatrixOrderAppend ? -1.0f : 1.0f;
+  graphics.TranslateTransform(toOrigin * center.x, toOrigin * center.y, order);
+  step();
+  return graphics.TranslateTransform(-toOrigin * center.x, -toOrigin * center.y, order);
+}
+
+// A bounds query: a zero record when GDI+ fails.
+template <auto Entry, typename Record>
+Record BoundsOf(GpGraphics* graphics) {
+  Record bounds;
+  Gdip<Entry>(graphics, reinterpret_cast<typename GxNativeRecord<Record>::type*>(&bounds));
+  return bounds;
 }
 
 }  // namespace
@@ -175,13 +181,8 @@ bool GxGraphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
   return GdipOk<GDIP(GdipScaleWorldTransform)>(Handle(), sx, sy, order);
 }
 
-// Appended, the point moves to the origin first and back last; prepended, the same three steps
-// are written in the opposite order, since each prepended step applies before the earlier ones.
 bool GxGraphics::ScaleTransformAt(float sx, float sy, const GxPointF& center, MatrixOrder order) {
-  const float sign = order == MatrixOrderAppend ? -1.0f : 1.0f;
-  TranslateTransform(sign * center.x, sign * center.y, order);
-  ScaleTransform(sx, sy, order);
-  return TranslateTransform(-sign * center.x, -sign * center.y, order);
+  return AboutCenter(*this, center, order, [&] { ScaleTransform(sx, sy, order); });
 }
 
 bool GxGraphics::RotateTransform(float angle, MatrixOrder order) {
@@ -189,10 +190,7 @@ bool GxGraphics::RotateTransform(float angle, MatrixOrder order) {
 }
 
 bool GxGraphics::RotateTransformAt(float angle, const GxPointF& center, MatrixOrder order) {
-  const float sign = order == MatrixOrderAppend ? -1.0f : 1.0f;
-  TranslateTransform(sign * center.x, sign * center.y, order);
-  RotateTransform(angle, order);
-  return TranslateTransform(-sign * center.x, -sign * center.y, order);
+  return AboutCenter(*this, center, order, [&] { RotateTransform(angle, order); });
 }
 
 bool GxGraphics::SetPageUnit(Unit unit) { return GdipOk<GDIP(GdipSetPageUnit)>(Handle(), unit); }
@@ -226,10 +224,10 @@ bool GxGraphics::DrawLineI(const GxPen& pen, int x1, int y1, int x2, int y2) {
   return GdipOk<GDIP(GdipDrawLineI)>(Handle(), PenOf(pen), x1, y1, x2, y2);
 }
 bool GxGraphics::DrawLines(const GxPen& pen, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipDrawLines)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawLines)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawLinesI(const GxPen& pen, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipDrawLinesI)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawLinesI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 
 bool GxGraphics::DrawArc(const GxPen& pen, float x, float y, float width, float height, float startAngle,
@@ -248,10 +246,10 @@ bool GxGraphics::DrawBezierI(const GxPen& pen, int x1, int y1, int x2, int y2, i
   return GdipOk<GDIP(GdipDrawBezierI)>(Handle(), PenOf(pen), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 bool GxGraphics::DrawBeziers(const GxPen& pen, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipDrawBeziers)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawBeziers)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawBeziersI(const GxPen& pen, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipDrawBeziersI)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawBeziersI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 
 bool GxGraphics::DrawRectangle(const GxPen& pen, float x, float y, float width, float height) {
@@ -261,10 +259,10 @@ bool GxGraphics::DrawRectangleI(const GxPen& pen, int x, int y, int width, int h
   return GdipOk<GDIP(GdipDrawRectangleI)>(Handle(), PenOf(pen), x, y, width, height);
 }
 bool GxGraphics::DrawRectangles(const GxPen& pen, const std::vector<GxRectF>& rects) {
-  return GdipOk<GDIP(GdipDrawRectangles)>(Handle(), PenOf(pen), InArray<RectF>(rects), Count(rects));
+  return GdipOk<GDIP(GdipDrawRectangles)>(Handle(), PenOf(pen), InArray(rects), Count(rects));
 }
 bool GxGraphics::DrawRectanglesI(const GxPen& pen, const std::vector<GxRect>& rects) {
-  return GdipOk<GDIP(GdipDrawRectanglesI)>(Handle(), PenOf(pen), InArray<Rect>(rects), Count(rects));
+  return GdipOk<GDIP(GdipDrawRectanglesI)>(Handle(), PenOf(pen), InArray(rects), Count(rects));
 }
 
 bool GxGraphics::DrawEllipse(const GxPen& pen, float x, float y, float width, float height) {
@@ -283,10 +281,10 @@ bool GxGraphics::DrawPieI(const GxPen& pen, int x, int y, int width, int height,
 }
 
 bool GxGraphics::DrawPolygon(const GxPen& pen, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipDrawPolygon)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawPolygon)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawPolygonI(const GxPen& pen, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipDrawPolygonI)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawPolygonI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 
 bool GxGraphics::DrawPath(const GxPen& pen, const GxPath& path) {
@@ -294,38 +292,38 @@ bool GxGraphics::DrawPath(const GxPen& pen, const GxPath& path) {
 }
 
 bool GxGraphics::DrawCurve(const GxPen& pen, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipDrawCurve)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawCurve)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawCurveI(const GxPen& pen, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipDrawCurveI)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawCurveI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension) {
-  return GdipOk<GDIP(GdipDrawCurve2)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points), tension);
+  return GdipOk<GDIP(GdipDrawCurve2)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension) {
-  return GdipOk<GDIP(GdipDrawCurve2I)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points), tension);
+  return GdipOk<GDIP(GdipDrawCurve2I)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                                   float tension) {
-  return GdipOk<GDIP(GdipDrawCurve3)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points), offset,
+  return GdipOk<GDIP(GdipDrawCurve3)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                       segmentCount, tension);
 }
 bool GxGraphics::DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset,
                                    int segmentCount, float tension) {
-  return GdipOk<GDIP(GdipDrawCurve3I)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points), offset,
+  return GdipOk<GDIP(GdipDrawCurve3I)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                        segmentCount, tension);
 }
 bool GxGraphics::DrawClosedCurve(const GxPen& pen, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipDrawClosedCurve)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawClosedCurve)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawClosedCurveI(const GxPen& pen, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipDrawClosedCurveI)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipDrawClosedCurveI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawClosedCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension) {
-  return GdipOk<GDIP(GdipDrawClosedCurve2)>(Handle(), PenOf(pen), InArray<PointF>(points), Count(points), tension);
+  return GdipOk<GDIP(GdipDrawClosedCurve2)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawClosedCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension) {
-  return GdipOk<GDIP(GdipDrawClosedCurve2I)>(Handle(), PenOf(pen), InArray<Point>(points), Count(points), tension);
+  return GdipOk<GDIP(GdipDrawClosedCurve2I)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 
 bool GxGraphics::ClearToBlack(int penStyle) {
@@ -350,17 +348,17 @@ bool GxGraphics::FillRectangleI(const GxSolidBrush& brush, int x, int y, int wid
   return GdipOk<GDIP(GdipFillRectangleI)>(Handle(), BrushOf(brush), x, y, width, height);
 }
 bool GxGraphics::FillRectangles(const GxSolidBrush& brush, const std::vector<GxRectF>& rects) {
-  return GdipOk<GDIP(GdipFillRectangles)>(Handle(), BrushOf(brush), InArray<RectF>(rects), Count(rects));
+  return GdipOk<GDIP(GdipFillRectangles)>(Handle(), BrushOf(brush), InArray(rects), Count(rects));
 }
 bool GxGraphics::FillRectanglesI(const GxSolidBrush& brush, const std::vector<GxRect>& rects) {
-  return GdipOk<GDIP(GdipFillRectanglesI)>(Handle(), BrushOf(brush), InArray<Rect>(rects), Count(rects));
+  return GdipOk<GDIP(GdipFillRectanglesI)>(Handle(), BrushOf(brush), InArray(rects), Count(rects));
 }
 
 bool GxGraphics::FillPolygon(const GxSolidBrush& brush, const std::vector<GxPointF>& points, FillMode fillMode) {
-  return GdipOk<GDIP(GdipFillPolygon)>(Handle(), BrushOf(brush), InArray<PointF>(points), Count(points), fillMode);
+  return GdipOk<GDIP(GdipFillPolygon)>(Handle(), BrushOf(brush), InArray(points), Count(points), fillMode);
 }
 bool GxGraphics::FillPolygonI(const GxSolidBrush& brush, const std::vector<GxPoint>& points, FillMode fillMode) {
-  return GdipOk<GDIP(GdipFillPolygonI)>(Handle(), BrushOf(brush), InArray<Point>(points), Count(points), fillMode);
+  return GdipOk<GDIP(GdipFillPolygonI)>(Handle(), BrushOf(brush), InArray(points), Count(points), fillMode);
 }
 
 bool GxGraphics::FillEllipse(const GxSolidBrush& brush, float x, float y, float width, float height) {
@@ -384,19 +382,19 @@ bool GxGraphics::FillPath(const GxSolidBrush& brush, const GxPath& path) {
 }
 
 bool GxGraphics::FillClosedCurve(const GxSolidBrush& brush, const std::vector<GxPointF>& points) {
-  return GdipOk<GDIP(GdipFillClosedCurve)>(Handle(), BrushOf(brush), InArray<PointF>(points), Count(points));
+  return GdipOk<GDIP(GdipFillClosedCurve)>(Handle(), BrushOf(brush), InArray(points), Count(points));
 }
 bool GxGraphics::FillClosedCurveTension(const GxSolidBrush& brush, const std::vector<GxPointF>& points, float tension,
                                         FillMode fillMode) {
-  return GdipOk<GDIP(GdipFillClosedCurve2)>(Handle(), BrushOf(brush), InArray<PointF>(points), Count(points), tension,
+  return GdipOk<GDIP(GdipFillClosedCurve2)>(Handle(), BrushOf(brush), InArray(points), Count(points), tension,
                                             fillMode);
 }
 bool GxGraphics::FillClosedCurveI(const GxSolidBrush& brush, const std::vector<GxPoint>& points) {
-  return GdipOk<GDIP(GdipFillClosedCurveI)>(Handle(), BrushOf(brush), InArray<Point>(points), Count(points));
+  return GdipOk<GDIP(GdipFillClosedCurveI)>(Handle(), BrushOf(brush), InArray(points), Count(points));
 }
 bool GxGraphics::FillClosedCurveTensionI(const GxSolidBrush& brush, const std::vector<GxPoint>& points,
                                          float tension, FillMode fillMode) {
-  return GdipOk<GDIP(GdipFillClosedCurve2I)>(Handle(), BrushOf(brush), InArray<Point>(points), Count(points),
+  return GdipOk<GDIP(GdipFillClosedCurve2I)>(Handle(), BrushOf(brush), InArray(points), Count(points),
                                              tension, fillMode);
 }
 
@@ -411,7 +409,7 @@ bool GxGraphics::DrawString(const std::string& text, const GxFont& font, const G
 bool GxGraphics::DrawStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                              const GxRectF& layoutRect, const GxStringFormat* format) {
   const WideArg arg(text);
-  return GdipOk<GDIP(GdipDrawString)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font), &NativeRect(layoutRect),
+  return GdipOk<GDIP(GdipDrawString)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font), AsNative(layoutRect),
                                       NativeOf<GpStringFormat>(format), BrushOf(brush));
 }
 
@@ -423,7 +421,7 @@ bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, co
                                 const GxStringFormat* format, GxRectF& boundingBox) {
   const WideArg arg(text);
   return GdipOk<GDIP(GdipMeasureString)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font),
-                                         &NativeRect(layoutRect), NativeOf<GpStringFormat>(format),
+                                         AsNative(layoutRect), NativeOf<GpStringFormat>(format),
                                          reinterpret_cast<RectF*>(&boundingBox), nullptr, nullptr);
 }
 
@@ -453,7 +451,7 @@ bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont&
     if (!GdipOk<GDIP(GdipCreateRegion)>(&handle)) return fail();
   const WideArg arg(text);
   if (!GdipOk<GDIP(GdipMeasureCharacterRanges)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font),
-                                                NativeRect(layoutRect), NativeOf<GpStringFormat>(format), regionCount,
+                                                *AsNative(layoutRect), NativeOf<GpStringFormat>(format), regionCount,
                                                 handles.data()))
     return fail();
 
@@ -473,23 +471,21 @@ bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font,
                                    const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {
   const WideArg arg(text);
   return GdipOk<GDIP(GdipDrawDriverString)>(Handle(), arg.units(), arg.length, NativeOf<GpFont>(font), BrushOf(brush),
-                                            InArray<PointF>(positions), flags, NativeOf<GpMatrix>(matrix));
+                                            InArray(positions), flags, NativeOf<GpMatrix>(matrix));
 }
 
 bool GxGraphics::SetTextContrast(unsigned contrast) { return GdipOk<GDIP(GdipSetTextContrast)>(Handle(), contrast); }
 unsigned GxGraphics::GetTextContrast() { return Get<GDIP(GdipGetTextContrast), UINT>(); }
 
+// Image sizes are in pixels, whatever the image's resolution.
 bool GxGraphics::DrawImageUnscaled(const GxImage& image, float x, float y) {
-  UINT width, height;
-  PixelSize(image, width, height);
+  const int width = image.GetWidth(), height = image.GetHeight();
   return GdipOk<GDIP(GdipDrawImageRect)>(Handle(), ImageOf(image), x, y, static_cast<REAL>(width),
                                          static_cast<REAL>(height));
 }
 bool GxGraphics::DrawImageUnscaledI(const GxImage& image, int x, int y) {
-  UINT width, height;
-  PixelSize(image, width, height);
-  return GdipOk<GDIP(GdipDrawImageRectI)>(Handle(), ImageOf(image), x, y, static_cast<INT>(width),
-                                          static_cast<INT>(height));
+  const int width = image.GetWidth(), height = image.GetHeight();
+  return GdipOk<GDIP(GdipDrawImageRectI)>(Handle(), ImageOf(image), x, y, width, height);
 }
 
 bool GxGraphics::DrawImage(const GxImage& image, float x, float y) {
@@ -505,25 +501,21 @@ bool GxGraphics::DrawCachedBitmap(const GxObject& cachedBitmap, float x, float y
 }
 
 bool GxGraphics::DrawImageStretched(const GxImage& image, float x, float y, float width, float height, Unit srcUnit) {
-  UINT imageWidth, imageHeight;
-  PixelSize(image, imageWidth, imageHeight);
+  const int imageWidth = image.GetWidth(), imageHeight = image.GetHeight();
   return DrawImageRectRect(image, x, y, width, height, 0, 0, static_cast<REAL>(imageWidth),
                            static_cast<REAL>(imageHeight), srcUnit);
 }
 bool GxGraphics::DrawImageStretchedI(const GxImage& image, int x, int y, int width, int height, Unit srcUnit) {
-  UINT imageWidth, imageHeight;
-  PixelSize(image, imageWidth, imageHeight);
-  return DrawImageRectRectI(image, x, y, width, height, 0, 0, static_cast<INT>(imageWidth),
-                            static_cast<INT>(imageHeight), srcUnit);
+  return DrawImageRectRectI(image, x, y, width, height, 0, 0, image.GetWidth(), image.GetHeight(), srcUnit);
 }
 
 bool GxGraphics::DrawImagePoints(const GxImage& image, float x1, float y1, float x2, float y2, float x3, float y3) {
   const std::vector<GxPointF> corners{{x1, y1}, {x2, y2}, {x3, y3}};
-  return GdipOk<GDIP(GdipDrawImagePoints)>(Handle(), ImageOf(image), InArray<PointF>(corners), Count(corners));
+  return GdipOk<GDIP(GdipDrawImagePoints)>(Handle(), ImageOf(image), InArray(corners), Count(corners));
 }
 bool GxGraphics::DrawImagePointsI(const GxImage& image, int x1, int y1, int x2, int y2, int x3, int y3) {
   const std::vector<GxPoint> corners{{x1, y1}, {x2, y2}, {x3, y3}};
-  return GdipOk<GDIP(GdipDrawImagePointsI)>(Handle(), ImageOf(image), InArray<Point>(corners), Count(corners));
+  return GdipOk<GDIP(GdipDrawImagePointsI)>(Handle(), ImageOf(image), InArray(corners), Count(corners));
 }
 
 bool GxGraphics::DrawImagePointRect(const GxImage& image, float x, float y, float srcX, float srcY, float srcWidth,
@@ -555,7 +547,7 @@ bool GxGraphics::DrawImagePointsRect(const GxImage& image, float x1, float y1, f
                                      float srcX, float srcY, float srcWidth, float srcHeight, Unit srcUnit,
                                      const GxImageAttributes* attributes) {
   const std::vector<GxPointF> corners{{x1, y1}, {x2, y2}, {x3, y3}};
-  return GdipOk<GDIP(GdipDrawImagePointsRect)>(Handle(), ImageOf(image), InArray<PointF>(corners), Count(corners),
+  return GdipOk<GDIP(GdipDrawImagePointsRect)>(Handle(), ImageOf(image), InArray(corners), Count(corners),
                                                srcX, srcY, srcWidth, srcHeight, srcUnit, AttributesOf(attributes),
                                                nullptr, nullptr);
 }
@@ -563,7 +555,7 @@ bool GxGraphics::DrawImagePointsRectI(const GxImage& image, int x1, int y1, int 
                                       int srcY, int srcWidth, int srcHeight, Unit srcUnit,
                                       const GxImageAttributes* attributes) {
   const std::vector<GxPoint> corners{{x1, y1}, {x2, y2}, {x3, y3}};
-  return GdipOk<GDIP(GdipDrawImagePointsRectI)>(Handle(), ImageOf(image), InArray<Point>(corners), Count(corners),
+  return GdipOk<GDIP(GdipDrawImagePointsRectI)>(Handle(), ImageOf(image), InArray(corners), Count(corners),
                                                 srcX, srcY, srcWidth, srcHeight, srcUnit, AttributesOf(attributes),
                                                 nullptr, nullptr);
 }
@@ -571,81 +563,81 @@ bool GxGraphics::DrawImagePointsRectI(const GxImage& image, int x1, int y1, int 
 bool GxGraphics::EnumerateMetafileDestPoint(const GxImage& metafile, const GxPointF& destPoint,
                                             MetafileCallback callback, void* callbackData,
                                             const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestPoint)>(Handle(), MetafileOf(metafile), NativePoint(destPoint), callback,
+  return GdipOk<GDIP(GdipEnumerateMetafileDestPoint)>(Handle(), MetafileOf(metafile), *AsNative(destPoint), callback,
                                                       callbackData, AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileDestPointI(const GxImage& metafile, const GxPoint& destPoint,
                                              MetafileCallback callback, void* callbackData,
                                              const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestPointI)>(Handle(), MetafileOf(metafile), NativePoint(destPoint),
+  return GdipOk<GDIP(GdipEnumerateMetafileDestPointI)>(Handle(), MetafileOf(metafile), *AsNative(destPoint),
                                                        callback, callbackData, AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                              MetafileCallback callback, void* callbackData,
                                              const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestPoints)>(Handle(), MetafileOf(metafile), InArray<PointF>(destPoints),
+  return GdipOk<GDIP(GdipEnumerateMetafileDestPoints)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                        Count(destPoints), callback, callbackData,
                                                        AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                               MetafileCallback callback, void* callbackData,
                                               const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestPointsI)>(Handle(), MetafileOf(metafile), InArray<Point>(destPoints),
+  return GdipOk<GDIP(GdipEnumerateMetafileDestPointsI)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                         Count(destPoints), callback, callbackData,
                                                         AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileDestRect(const GxImage& metafile, const GxRectF& destRect, MetafileCallback callback,
                                            void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestRect)>(Handle(), MetafileOf(metafile), NativeRect(destRect), callback,
+  return GdipOk<GDIP(GdipEnumerateMetafileDestRect)>(Handle(), MetafileOf(metafile), *AsNative(destRect), callback,
                                                      callbackData, AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileDestRectI(const GxImage& metafile, const GxRect& destRect, MetafileCallback callback,
                                             void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileDestRectI)>(Handle(), MetafileOf(metafile), NativeRect(destRect), callback,
+  return GdipOk<GDIP(GdipEnumerateMetafileDestRectI)>(Handle(), MetafileOf(metafile), *AsNative(destRect), callback,
                                                       callbackData, AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestPoint(const GxImage& metafile, const GxPointF& destPoint,
                                                    const GxRectF& srcRect, Unit srcUnit, MetafileCallback callback,
                                                    void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPoint)>(Handle(), MetafileOf(metafile), NativePoint(destPoint),
-                                                             NativeRect(srcRect), srcUnit, callback, callbackData,
+  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPoint)>(Handle(), MetafileOf(metafile), *AsNative(destPoint),
+                                                             *AsNative(srcRect), srcUnit, callback, callbackData,
                                                              AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestPointI(const GxImage& metafile, const GxPoint& destPoint,
                                                     const GxRect& srcRect, Unit srcUnit, MetafileCallback callback,
                                                     void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPointI)>(Handle(), MetafileOf(metafile), NativePoint(destPoint),
-                                                              NativeRect(srcRect), srcUnit, callback, callbackData,
+  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPointI)>(Handle(), MetafileOf(metafile), *AsNative(destPoint),
+                                                              *AsNative(srcRect), srcUnit, callback, callbackData,
                                                               AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                                     const GxRectF& srcRect, Unit srcUnit, MetafileCallback callback,
                                                     void* callbackData, const GxImageAttributes* attributes) {
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPoints)>(Handle(), MetafileOf(metafile),
-                                                              InArray<PointF>(destPoints), Count(destPoints),
-                                                              NativeRect(srcRect), srcUnit, callback, callbackData,
+                                                              InArray(destPoints), Count(destPoints),
+                                                              *AsNative(srcRect), srcUnit, callback, callbackData,
                                                               AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                                      const GxRect& srcRect, Unit srcUnit, MetafileCallback callback,
                                                      void* callbackData, const GxImageAttributes* attributes) {
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPointsI)>(Handle(), MetafileOf(metafile),
-                                                               InArray<Point>(destPoints), Count(destPoints),
-                                                               NativeRect(srcRect), srcUnit, callback, callbackData,
+                                                               InArray(destPoints), Count(destPoints),
+                                                               *AsNative(srcRect), srcUnit, callback, callbackData,
                                                                AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestRect(const GxImage& metafile, const GxRectF& destRect,
                                                   const GxRectF& srcRect, Unit srcUnit, MetafileCallback callback,
                                                   void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestRect)>(Handle(), MetafileOf(metafile), NativeRect(destRect),
-                                                            NativeRect(srcRect), srcUnit, callback, callbackData,
+  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestRect)>(Handle(), MetafileOf(metafile), *AsNative(destRect),
+                                                            *AsNative(srcRect), srcUnit, callback, callbackData,
                                                             AttributesOf(attributes));
 }
 bool GxGraphics::EnumerateMetafileSrcRectDestRectI(const GxImage& metafile, const GxRect& destRect,
                                                    const GxRect& srcRect, Unit srcUnit, MetafileCallback callback,
                                                    void* callbackData, const GxImageAttributes* attributes) {
-  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestRectI)>(Handle(), MetafileOf(metafile), NativeRect(destRect),
-                                                             NativeRect(srcRect), srcUnit, callback, callbackData,
+  return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestRectI)>(Handle(), MetafileOf(metafile), *AsNative(destRect),
+                                                             *AsNative(srcRect), srcUnit, callback, callbackData,
                                                              AttributesOf(attributes));
 }
 
@@ -674,25 +666,13 @@ bool GxGraphics::GetClip(GxRegion& region) {
   return GdipOk<GDIP(GdipGetClip)>(Handle(), NativeOf<GpRegion>(region));
 }
 
-GxRectF GxGraphics::GetClipBounds() {
-  GxRectF bounds;
-  Gdip<GDIP(GdipGetClipBounds)>(Handle(), reinterpret_cast<RectF*>(&bounds));
-  return bounds;
-}
-GxRect GxGraphics::GetClipBoundsI() {
-  GxRect bounds;
-  Gdip<GDIP(GdipGetClipBoundsI)>(Handle(), reinterpret_cast<Rect*>(&bounds));
-  return bounds;
-}
+GxRectF GxGraphics::GetClipBounds() { return BoundsOf<GDIP(GdipGetClipBounds), GxRectF>(Handle()); }
+GxRect GxGraphics::GetClipBoundsI() { return BoundsOf<GDIP(GdipGetClipBoundsI), GxRect>(Handle()); }
 GxRectF GxGraphics::GetVisibleClipBounds() {
-  GxRectF bounds;
-  Gdip<GDIP(GdipGetVisibleClipBounds)>(Handle(), reinterpret_cast<RectF*>(&bounds));
-  return bounds;
+  return BoundsOf<GDIP(GdipGetVisibleClipBounds), GxRectF>(Handle());
 }
 GxRect GxGraphics::GetVisibleClipBoundsI() {
-  GxRect bounds;
-  Gdip<GDIP(GdipGetVisibleClipBoundsI)>(Handle(), reinterpret_cast<Rect*>(&bounds));
-  return bounds;
+  return BoundsOf<GDIP(GdipGetVisibleClipBoundsI), GxRect>(Handle());
 }
 
 bool GxGraphics::IsClipEmpty() { return Is<GDIP(GdipIsClipEmpty)>(); }
@@ -711,12 +691,12 @@ bool GxGraphics::Restore(GraphicsState state) { return GdipOk<GDIP(GdipRestoreGr
 
 GraphicsContainer GxGraphics::BeginContainer(const GxRectF& dstRect, const GxRectF& srcRect, Unit unit) {
   GraphicsContainer state = 0;
-  Gdip<GDIP(GdipBeginContainer)>(Handle(), &NativeRect(dstRect), &NativeRect(srcRect), unit, &state);
+  Gdip<GDIP(GdipBeginContainer)>(Handle(), AsNative(dstRect), AsNative(srcRect), unit, &state);
   return state;
 }
 GraphicsContainer GxGraphics::BeginContainerI(const GxRect& dstRect, const GxRect& srcRect, Unit unit) {
   GraphicsContainer state = 0;
-  Gdip<GDIP(GdipBeginContainerI)>(Handle(), &NativeRect(dstRect), &NativeRect(srcRect), unit, &state);
+  Gdip<GDIP(GdipBeginContainerI)>(Handle(), AsNative(dstRect), AsNative(srcRect), unit, &state);
   return state;
 }
 GraphicsContainer GxGraphics::BeginContainerPlain() { return Get<GDIP(GdipBeginContainer2), GraphicsContainer>(); }

@@ -4,6 +4,8 @@
 
 #include "gx/GxGraphics.h"
 
+#include "gx/GxBitmap.h"
+
 namespace {
 
 // A blit's result in the wrappers' convention: GDI reports failure as zero, which becomes
@@ -49,9 +51,9 @@ bool GxGraphics::ClearRect(int x, int y, int width, int height) {
   GxGraphics zeros;  // a new surface is all zero bytes
   zeros.CreateSurface(width, height);
   // Constant alpha 255 without per-pixel alpha copies the source, alpha byte included.
-  bool ok = AlphaBlendFrom(zeros.GetSurfaceDC(), 0, 0, zeros.GetSurfaceWidth(), zeros.GetSurfaceHeight(), x, y, width,
-                           height, 255, 0);
-  zeros.Delete();
+  const bool ok = AlphaBlendFrom(zeros.GetSurfaceDC(), 0, 0, zeros.GetSurfaceWidth(), zeros.GetSurfaceHeight(), x, y,
+                                 width, height, 255, 0);
+  zeros.Delete();  // stores its own status, so the blend's failure is set again after it
   if (!ok) LastStatus = GxGenericError;
   return ok;
 }
@@ -89,6 +91,14 @@ bool GxGraphics::TransparentBltFrom(HDC source, OptInt srcX, OptInt srcY, OptInt
                          dstHeight.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0),
                          srcWidth.value_or(surfaceWidth_), srcHeight.value_or(surfaceHeight_),
                          static_cast<UINT>(transparentColor.value_or(0))));
+}
+
+// An empty format means JPEG, and the caller's text says so afterwards.
+Bytes GxGraphics::EncodeSurface(std::string& formatGuidText) {
+  GxBitmap bitmap;
+  bitmap.CreateFromHBITMAP(dibSection_);
+  if (formatGuidText.empty()) formatGuidText = kJpegFormat;
+  return bitmap.SaveToBytes(formatGuidText, true);
 }
 
 COLORREF GxGraphics::GetSurfacePixel(int x, int y) const { return GetPixel(memoryDC_, x, y); }

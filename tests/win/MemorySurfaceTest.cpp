@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "gx/GraphicsTestObjects.h"
+#include "gx/GxBitmap.h"
 #include "gx/GxGraphics.h"
+#include "gx/GxImage.h"
 
 using namespace testobjects;
 using Pixels = std::vector<std::uint32_t>;
@@ -45,6 +48,16 @@ TEST(MemorySurface, NewSurfaceIsZeroBytesAndInvalidOutside) {
   EXPECT_EQ(dib.dsBmih.biBitCount, 32);
   EXPECT_EQ(GetCurrentObject(surface.GetSurfaceDC(), OBJ_BITMAP), surface.GetSurfaceBitmap());
   EXPECT_EQ(GetBkMode(surface.GetSurfaceDC()), TRANSPARENT);
+}
+
+TEST(MemorySurface, EmptySizeIsNoSurface) {
+  GxGraphics surface;
+  EXPECT_FALSE(surface.CreateSurface(0, 0));
+  EXPECT_EQ(LastStatus, 1);
+  HDC dc = surface.GetSurfaceDC();
+  surface.Delete();
+  EXPECT_EQ(surface.GetSurfaceDC(), nullptr);
+  EXPECT_EQ(GetObjectType(dc), 0u) << "Delete released the memory DC all the same";
 }
 
 TEST(MemorySurface, PixelIsColorRefWithoutAlpha) {
@@ -245,4 +258,42 @@ TEST(MemorySurface, ClearToBlackPaintsEveryPixelAndKeepsLastStatus) {
 
   GxGraphics empty;
   EXPECT_FALSE(empty.ClearToBlack());
+}
+
+TEST(MemorySurface, EncodeSurfaceWithoutAFormatGivesJpeg) {
+  GxGraphics surface;
+  MakeSurface(surface, 8, 8, Pixels(64, 0xFF204080));
+  std::string format;
+  const Bytes jpeg = surface.EncodeSurface(format);
+  EXPECT_EQ(format, "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}");
+  ASSERT_GT(jpeg.size(), 2u);
+  EXPECT_EQ(jpeg[0], 0xFF);
+  EXPECT_EQ(jpeg[1], 0xD8);
+}
+
+TEST(MemorySurface, EncodeSurfaceAsPngKeepsThePixels) {
+  GxGraphics surface;
+  Pixels pixels(12, 0xFF000000);
+  pixels[0] = 0xFFFF0000;   // top left red
+  pixels[11] = 0xFF0000FF;  // bottom right blue
+  MakeSurface(surface, 4, 3, pixels);
+  std::string format = kPngFormat;
+  const Bytes png = surface.EncodeSurface(format);
+  EXPECT_EQ(format, kPngFormat);
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png[1], 'P');
+
+  GxBitmap decoded;
+  ASSERT_TRUE(decoded.LoadFromBytes(png));
+  EXPECT_EQ(decoded.GetWidth(), 4);
+  EXPECT_EQ(decoded.GetHeight(), 3);
+  EXPECT_EQ(decoded.GetPixel(0, 0) & 0xFFFFFF, 0xFF0000u) << "rows keep their order";
+  EXPECT_EQ(decoded.GetPixel(3, 2) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(decoded.GetPixel(1, 1) & 0xFFFFFF, 0u);
+}
+
+TEST(MemorySurface, EncodeSurfaceWithoutSurfaceIsEmpty) {
+  GxGraphics empty;
+  std::string format = kPngFormat;
+  EXPECT_TRUE(empty.EncodeSurface(format).empty());
 }
