@@ -20,7 +20,7 @@ namespace {
 constexpr int kPanelWidth = 124;
 constexpr int kPanelHeight = 121;
 constexpr int kCrosshairHeight = 84;
-constexpr int kNearestNeighbour = 5;
+constexpr auto kNearestNeighbour = Gdiplus::InterpolationModeNearestNeighbor;
 
 void BlendWhole(const GxGraphics& surface, int x, int y, int alpha) {
   Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, surface.GetSurfaceWidth(),

@@ -14,7 +14,7 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
   GxImageAttributes noAttributes;
   graphics.DrawImageRectRect(source, 0, 0, static_cast<float>(crop.GetWidth()), static_cast<float>(crop.GetHeight()),
                              static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
-                             static_cast<float>(height), 2, &noAttributes);
+                             static_cast<float>(height), Gdiplus::UnitPixel, &noAttributes);
   if (formatGuidText.empty()) formatGuidText = source.GetRawFormat();
   graphics.Delete();  // the pixels must be complete before the encoder reads them
   return crop.SaveToBytes(formatGuidText, true, nullptr);

@@ -35,7 +35,7 @@ int MismatchedPixels(const ClipboardBitmap& clip, int left, int top) {
     for (int x = 0; x < clip.width; ++x) {
       const COLORREF want = ScreenColour(left + x, top + y);
       const std::uint32_t got = clip.pixels[static_cast<size_t>(y) * clip.width + x] & 0xFFFFFF;
-      mismatched += got != ((GetRValue(want) << 16) | (GetGValue(want) << 8) | GetBValue(want));
+      mismatched += got != static_cast<std::uint32_t>((GetRValue(want) << 16) | (GetGValue(want) << 8) | GetBValue(want));
     }
   return mismatched;
 }

@@ -1,5 +1,6 @@
 // What the overlay shows, read back from its canvas.
 
+#include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "support/OverlayFixture.h"
 
@@ -33,18 +34,14 @@ TEST_F(OverlayTest, TheSelectionIsUndimmedAndFramedWithHandles) {
 }
 
 TEST_F(OverlayTest, TheSizeLabelSitsAboveOrInside) {
-  auto labelBoxShows = [&](int x, int y) {
-    // Black at alpha 128 over the undimmed or dimmed screen: darker than the dimmed screen.
-    const COLORREF c = Canvas(x, y);
-    return GetRValue(c) + GetGValue(c) + GetBValue(c) <
-           GetRValue(Dimmed(ScreenColour(x, y))) + GetGValue(Dimmed(ScreenColour(x, y))) +
-               GetBValue(Dimmed(ScreenColour(x, y)));
-  };
+  // The label box is black at alpha 128: over the dimmed screen it darkens it once more, over
+  // the undimmed selection it gives the dimmed colour. x = 471 is right of the label's text.
   Select(400, 23, 600, 200);
-  EXPECT_TRUE(labelBoxShows(470, 2)) << "top 23: label above, from y = 0";
-  EXPECT_FALSE(labelBoxShows(470, 30));
+  EXPECT_TRUE(CloseTo(Canvas(471, 5), Dimmed(Dimmed(ScreenColour(471, 5))), 2)) << "top 23: above, from y = 0";
+  EXPECT_EQ(Canvas(471, 30), ScreenColour(471, 30)) << "and not inside";
   KeyEscape();
   ASSERT_TRUE(TheOverlay().Load(false));
   Select(400, 22, 600, 200);
-  EXPECT_TRUE(labelBoxShows(470, 30)) << "top 22: label inside, from y = 23";
+  EXPECT_TRUE(CloseTo(Canvas(471, 30), Dimmed(ScreenColour(471, 30)), 2)) << "top 22: inside, from y = 23";
+  EXPECT_TRUE(CloseTo(Canvas(471, 5), Dimmed(ScreenColour(471, 5)))) << "and not above";
 }

@@ -80,17 +80,17 @@ TEST_F(OverlayTest, RightClicksOpenTheMenuClearTheSelectionOrLeave) {
   EXPECT_EQ(State().menuShown, 1);
   EXPECT_NE(State().MenuRect, ScreenRect{});
 
-  Press(600, 600);  // a press off the menu only closes it
-  Release(600, 600);
+  Press(700, 550);  // a press off the menu only closes it
+  Release(700, 550);
   EXPECT_EQ(State().menuShown, 0);
   EXPECT_EQ(State().SelectionRect, (ScreenRect{100, 100, 300, 200}));
 
-  RightClick(600, 600);  // outside an existing selection: only the selection goes
+  RightClick(700, 550);  // outside an existing selection: only the selection goes
   EXPECT_EQ(State().selectionMade, 0);
   EXPECT_EQ(State().SelectionRect, ScreenRect{});
   EXPECT_TRUE(TheOverlay().IsLoaded());
 
-  RightClick(600, 600);  // no selection: the capture ends
+  RightClick(700, 550);  // no selection: the capture ends
   EXPECT_FALSE(TheOverlay().IsLoaded());
 }
 

@@ -50,10 +50,10 @@ TEST_F(OverlayTest, TheCancelButtonEndsTheCapture) {
 }
 
 TEST_F(OverlayTest, TheMenuHighlightsTheRowUnderTheCursor) {
-  Select(400, 300, 600, 500);
-  RightClick(450, 350);
+  Select(400, 100, 600, 300);
+  RightClick(450, 150);
   const ScreenRect menu = State().MenuRect;
-  EXPECT_EQ(menu, (ScreenRect{454, 354, 454 + 155, 354 + 256}));
+  EXPECT_EQ(menu, (ScreenRect{454, 154, 454 + 155, 154 + 256}));
   const int x = menu.left + 140, y = menu.top + 35;  // row 2, right of its text
   EXPECT_EQ(Canvas(x, y), RGB(255, 255, 255)) << "no highlight yet";
   MoveTo(menu.left + 60, menu.top + 30);

@@ -69,6 +69,8 @@ std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, int& width, int& height)
 }
 
 void OverlayTest::SetUp() {
+  // A small screen keeps every full-screen blend and push cheap; the rules do not depend on it.
+  OverrideScreenSize(SIZE{kTestScreenWidth, kTestScreenHeight});
   ScreenSnapshotSource = [] { return SyntheticScreen(ScreenWidth(), ScreenHeight()); };
   OverrideCursorPosition(POINT{5, 5});
   ASSERT_TRUE(TheOverlay().Load(false));
@@ -78,6 +80,7 @@ void OverlayTest::SetUp() {
 void OverlayTest::TearDown() {
   if (TheOverlay().IsLoaded()) CancelCapture();
   OverrideCursorPosition(std::nullopt);
+  OverrideScreenSize(std::nullopt);
   ScreenSnapshotSource = TakeScreenSnapshot;
 }
 

@@ -22,6 +22,9 @@ bool CloseTo(COLORREF a, COLORREF b, int tolerance = 1);
 // The 32-bit pixels of a bitmap, top row first (0x00RRGGBB per pixel, as GetDIBits gives them).
 std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, int& width, int& height);
 
+constexpr int kTestScreenWidth = 800;
+constexpr int kTestScreenHeight = 600;
+
 class OverlayTest : public ::testing::Test {
  protected:
   void SetUp() override;
