@@ -9,7 +9,7 @@ namespace {
 
 static_assert(sizeof(GxColorMatrix) == sizeof(Gdiplus::ColorMatrix), "colour matrix layout");
 
-const Gdiplus::ColorMatrix* AsNative(const GxColorMatrix* matrix) {
+const Gdiplus::ColorMatrix* MatrixData(const GxColorMatrix* matrix) {
   return reinterpret_cast<const Gdiplus::ColorMatrix*>(matrix ? matrix->data() : nullptr);
 }
 
@@ -119,8 +119,8 @@ bool GxImageAttributes::GetAdjustedPalette(GxPalette& palette, AdjustType type) 
 
 bool GxImageAttributes::SetColorMatrix(const GxColorMatrix& colorMatrix, const GxColorMatrix* grayMatrix,
                                        Gdiplus::ColorMatrixFlags flags, AdjustType type) {
-  return GdipOk<GDIP(GdipSetImageAttributesColorMatrix)>(Attributes(), type, TRUE, AsNative(&colorMatrix),
-                                                         AsNative(grayMatrix), flags);
+  return GdipOk<GDIP(GdipSetImageAttributesColorMatrix)>(Attributes(), type, TRUE, MatrixData(&colorMatrix),
+                                                         MatrixData(grayMatrix), flags);
 }
 
 bool GxImageAttributes::SetColorMatrices(const Gdiplus::ColorMatrix& colorMatrix, const Gdiplus::ColorMatrix* grayMatrix,
