@@ -38,14 +38,15 @@ class StreamWatch {
     return left;
   }
 
-  static inline IStream* stream = nullptr;
-  static inline long referencesAtDispose = -1;
-
- private:
   static long References(IStream* s) {
     s->AddRef();
     return static_cast<long>(s->Release());
   }
+
+  static inline IStream* stream = nullptr;
+  static inline long referencesAtDispose = -1;
+
+ private:
   static Gdiplus::GpStatus WINGDIPAPI Create(IStream* s, Gdiplus::GpBitmap** bitmap) {
     stream = s;
     if (s) s->AddRef();
@@ -135,16 +136,6 @@ TEST(BitmapCreation, FailedCreateLeavesTheBitmapEmpty) {
   EXPECT_NE(LastStatus, GxOk);
 }
 
-TEST(BitmapPixels, SetAndGetPixel) {
-  GxBitmap bitmap;
-  ASSERT_TRUE(bitmap.Create(4, 3));
-  EXPECT_TRUE(bitmap.SetPixel(3, 2, 0x80123456));
-  EXPECT_EQ(bitmap.GetPixel(3, 2), 0x80123456u);
-  EXPECT_FALSE(bitmap.SetPixel(4, 0, kRed));
-  EXPECT_EQ(bitmap.GetPixel(4, 0), 0u) << "outside the bitmap";
-  EXPECT_NE(LastStatus, GxOk);
-}
-
 TEST(BitmapLoading, LoadFromBytesDecodesThePixels) {
   GxBitmap source;
   MakeFewColours(source);
@@ -166,27 +157,26 @@ TEST(BitmapLoading, DeleteReleasesTheStreamOnlyAfterTheBitmap) {
     GxBitmap loaded;
     ASSERT_TRUE(loaded.LoadFromBytes(png));
     ASSERT_NE(StreamWatch::stream, nullptr);
+    const long held = StreamWatch::References(StreamWatch::stream);
     EXPECT_EQ(loaded.GetPixel(0, 0), kRed);
 
     EXPECT_TRUE(loaded.Delete());
-    EXPECT_GE(StreamWatch::referencesAtDispose, 2) << "the bitmap's stream was released before the bitmap";
+    EXPECT_EQ(StreamWatch::referencesAtDispose, held) << "the bitmap's stream was released before the bitmap";
     EXPECT_EQ(watch.ReleaseOurs(), 0u) << "Delete kept a reference to the stream";
 
     LastStatus = 42;
     EXPECT_FALSE(loaded.Delete());
     EXPECT_EQ(LastStatus, 42);
   }
-}
-
-TEST(BitmapLoading, DestroyingALoadedBitmapReleasesTheStream) {
-  GxBitmap source;
-  MakeFewColours(source);
-  const Bytes png = PngOf(source);
-  StreamWatch watch;
-  { GxBitmap loaded; ASSERT_TRUE(loaded.LoadFromBytes(png)); }
-  ASSERT_NE(StreamWatch::stream, nullptr);
-  EXPECT_GE(StreamWatch::referencesAtDispose, 2);
-  EXPECT_EQ(watch.ReleaseOurs(), 0u);
+  long held = 0;
+  {
+    GxBitmap destroyed;
+    ASSERT_TRUE(destroyed.LoadFromBytes(png));
+    ASSERT_NE(StreamWatch::stream, nullptr);
+    held = StreamWatch::References(StreamWatch::stream);
+  }
+  EXPECT_EQ(StreamWatch::referencesAtDispose, held) << "destroying released the stream before the bitmap";
+  EXPECT_EQ(watch.ReleaseOurs(), 0u) << "destroying kept a reference to the stream";
 }
 
 TEST(BitmapGdi, CreateFromHBITMAPReadsTheGdiPixels) {
@@ -222,4 +212,147 @@ TEST(BitmapGdi, GetHBITMAPGivesTheCallerACopy) {
 
   GxBitmap empty;
   EXPECT_EQ(empty.GetHBITMAP(), nullptr);
+}
+
+TEST(BitmapRotation, RotatedSizeIsMeasuredBetweenPixelCentres) {
+  float width = -1, height = -1;
+  GxBitmap::GetRotatedSize(101, 51, 0, width, height);
+  EXPECT_FLOAT_EQ(width, 100);
+  EXPECT_FLOAT_EQ(height, 50);
+  GxBitmap::GetRotatedSize(101, 51, 90, width, height);
+  EXPECT_NEAR(width, 50, 1e-4);
+  EXPECT_NEAR(height, 100, 1e-4);
+  GxBitmap::GetRotatedSize(21, 21, 45, width, height);
+  EXPECT_NEAR(width, 20 * 1.41421356f, 1e-3);
+}
+
+TEST(BitmapRotation, ZeroDegreesGivesACanvasOnePixelSmaller) {
+  GxBitmap source;
+  ASSERT_TRUE(source.Create(101, 51));
+  GxBitmap rotated;
+  ASSERT_TRUE(source.CreateRotated(0, rotated));
+  EXPECT_EQ(rotated.GetWidth(), 100);
+  EXPECT_EQ(rotated.GetHeight(), 50);
+  EXPECT_EQ(rotated.GetPixelFormat(), PixelFormat32bppARGB);
+
+  GxBitmap sized;
+  ASSERT_TRUE(source.CreateRotated(30, sized, std::nullopt, std::nullopt, GxSizeF{64, 32}));
+  EXPECT_EQ(sized.GetWidth(), 64);
+  EXPECT_EQ(sized.GetHeight(), 32);
+}
+
+TEST(BitmapRotation, CornersOutsideTheTurnedImageStayTransparent) {
+  GxBitmap source;
+  ASSERT_TRUE(source.Create(21, 21));
+  for (int y = 0; y < 21; ++y)
+    for (int x = 0; x < 21; ++x) source.SetPixel(x, y, kRed);
+
+  GxBitmap plain;
+  ASSERT_TRUE(source.CreateRotated(45, plain));
+  ASSERT_EQ(plain.GetWidth(), 28);
+  EXPECT_EQ(plain.GetPixel(14, 14), kRed);
+  for (auto [x, y] : {std::pair{0, 0}, {27, 0}, {0, 27}, {27, 27}}) EXPECT_EQ(plain.GetPixel(x, y) >> 24, 0u) << x << "," << y;
+
+  GxBitmap filled;
+  ASSERT_TRUE(source.CreateRotated(45, filled, kGreen));
+  EXPECT_EQ(filled.GetPixel(14, 14), kRed);
+  EXPECT_EQ(filled.GetPixel(0, 0), kGreen);
+  EXPECT_EQ(filled.GetPixel(27, 27), kGreen);
+}
+
+TEST(BitmapRotation, NinetyDegreesTurnsClockwise) {
+  GxBitmap source;  // left half red, right half blue
+  ASSERT_TRUE(source.Create(11, 5));
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 11; ++x) source.SetPixel(x, y, x < 5 ? kRed : x > 5 ? kBlue : kWhite);
+  GxBitmap rotated;
+  ASSERT_TRUE(source.CreateRotated(90, rotated, std::nullopt, Gdiplus::InterpolationModeNearestNeighbor));
+  ASSERT_EQ(rotated.GetWidth(), 4);
+  ASSERT_EQ(rotated.GetHeight(), 10);
+  EXPECT_EQ(rotated.GetPixel(2, 1), kRed);
+  EXPECT_EQ(rotated.GetPixel(1, 8), kBlue);
+}
+
+TEST(BitmapRotation, AFailedStepCleansUpAndLeavesTheTargetAlone) {
+  GxBitmap empty, target;
+  EXPECT_FALSE(empty.CreateRotated(10, target));
+  EXPECT_NE(LastStatus, GxOk);
+  EXPECT_FALSE(target.IsValid());
+
+  // A canvas that cannot be had: the new bitmap is disposed and the canvas status reported.
+  static int disposed;
+  static decltype(GdiplusApi::GdipDisposeImage) realDispose;
+  disposed = 0;
+  realDispose = GdiplusEntries().GdipDisposeImage;
+  auto realContext = GdiplusEntries().GdipGetImageGraphicsContext;
+  GdiplusEntries().GdipGetImageGraphicsContext = [](Gdiplus::GpImage*, Gdiplus::GpGraphics**) WINGDIPAPI {
+    return Gdiplus::OutOfMemory;
+  };
+  GdiplusEntries().GdipDisposeImage = [](Gdiplus::GpImage* image) WINGDIPAPI {
+    ++disposed;
+    return realDispose(image);
+  };
+  GxBitmap source;
+  source.Create(5, 5);
+  const bool rotated = source.CreateRotated(10, target, kGreen);
+  const int status = LastStatus;
+  GdiplusEntries().GdipGetImageGraphicsContext = realContext;
+  GdiplusEntries().GdipDisposeImage = realDispose;
+
+  EXPECT_FALSE(rotated);
+  EXPECT_EQ(status, Gdiplus::OutOfMemory);
+  EXPECT_EQ(disposed, 1);
+  EXPECT_FALSE(target.IsValid());
+}
+
+namespace {
+
+// A GDI+ that answers every effect with fresh auxiliary data, and records what is given back.
+struct FakeEffects {
+  static inline std::vector<void*> freed;
+  static inline BOOL askedForAuxData = FALSE;
+  static Gdiplus::GpStatus WINGDIPAPI Apply(Gdiplus::GpBitmap*, Gdiplus::CGpEffect*, RECT*, BOOL useAuxData,
+                                            void** auxData, INT* auxDataSize) {
+    askedForAuxData = useAuxData;
+    *auxData = GdiplusEntries().GdipAlloc(8);
+    *auxDataSize = 8;
+    return Gdiplus::Ok;
+  }
+  static void WINGDIPAPI Free(void* pointer) {
+    freed.push_back(pointer);
+    realFree(pointer);
+  }
+  static inline decltype(GdiplusApi::GdipFree) realFree = nullptr;
+};
+
+}  // namespace
+
+TEST(BitmapEffects, AuxiliaryDataOfThePreviousApplicationIsReturnedToGdiplus) {
+  GdiplusApi& api = GdiplusEntries();
+  auto realApply = api.GdipBitmapApplyEffect;
+  FakeEffects::realFree = api.GdipFree;
+  FakeEffects::freed.clear();
+  api.GdipBitmapApplyEffect = &FakeEffects::Apply;
+  api.GdipFree = &FakeEffects::Free;
+  GxBitmap bitmap;
+  bitmap.Create(2, 2);
+  std::vector<void*> given;
+  {
+    GxEffect effect(nullptr, true);
+    EXPECT_TRUE(bitmap.ApplyEffect(effect, nullptr, false));
+    given.push_back(effect.GetAuxData());
+    EXPECT_EQ(effect.GetAuxDataSize(), 8);
+    EXPECT_TRUE(bitmap.ApplyEffect(effect, nullptr, false));
+    given.push_back(effect.GetAuxData());
+  }
+  api.GdipBitmapApplyEffect = realApply;
+  api.GdipFree = FakeEffects::realFree;
+
+  EXPECT_TRUE(FakeEffects::askedForAuxData);
+  EXPECT_EQ(FakeEffects::freed, given) << "each block once: the first on reapplying, the second with the effect";
+
+  GxEffect effect;
+  EXPECT_FALSE(bitmap.ApplyEffect(effect, nullptr, false)) << "no effect to apply";
+  EXPECT_NE(LastStatus, GxOk);
+  EXPECT_EQ(effect.GetAuxData(), nullptr);
 }

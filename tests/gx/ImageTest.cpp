@@ -52,6 +52,18 @@ Bytes ReadFile(const std::wstring& path) {
   return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// A 1 x 1 GIF with two frames: red shown for 10/100 s, then blue for 20/100 s.
+const Bytes kTwoFrameGif = {
+    'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,  // screen 1 x 1, two-colour table
+    0xFF, 0, 0, 0, 0, 0xFF,                                 // red, blue
+    0x21, 0xF9, 4, 0, 10, 0, 0, 0,                          // frame 1: delay 10
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0,   // one pixel of colour 0
+    0x21, 0xF9, 4, 0, 20, 0, 0, 0,                          // frame 2: delay 20
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0,   // one pixel of colour 1
+    0x3B};
+
+const std::string kTimeDimension = "{6AEDBD6D-3FB5-418A-83A6-7F45229DC872}";
+
 std::wstring TempPath(const wchar_t* name) {
   wchar_t directory[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, directory);
@@ -86,6 +98,9 @@ TEST(ImageEncoding, GifOfAnIndexedBitmapRoundTrips) {
   GxBitmap source;
   MakeIndexedFewColours(source);
   ASSERT_EQ(source.GetPixel(0, 4), kBlue);
+  GxPalette palette;
+  ASSERT_TRUE(source.GetPalette(palette));
+  EXPECT_EQ(palette.entries, (std::vector<std::uint32_t>{kWhite, kRed, kGreen, kBlue, kBlack}));
   std::string format = kGifFormat;
   Bytes bytes = source.SaveToBytes(format, true);
   EXPECT_EQ(LastStatus, GxOk);
@@ -169,20 +184,6 @@ TEST(ImageEncoding, SaveToFileWDefaultsToBmp) {
   EXPECT_EQ(LittleEndian32(written, 2), written.size());
 }
 
-TEST(ImageEncoding, SaveToFileDefaultsToTheLoadedFormat) {
-  GxImage image;
-  ASSERT_TRUE(image.LoadFromBytes(PngBytesOfFewColours()));
-  char directory[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, directory);
-  const std::string path = std::string(directory) + "gx-image-default.png";
-  std::string format;
-  ASSERT_TRUE(image.SaveToFile(path, format));
-  EXPECT_EQ(format, kPngFormat);
-  Bytes written = ReadFile(AnsiToWide(path));
-  DeleteFileA(path.c_str());
-  EXPECT_TRUE(StartsWith(written, "\x89PNG"));
-}
-
 TEST(ImageLoading, BytesThatAreNoImageDoNotLoad) {
   GxImage image;
   const Bytes garbage = {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e', 0, 1, 2, 3};
@@ -194,15 +195,74 @@ TEST(ImageLoading, BytesThatAreNoImageDoNotLoad) {
   EXPECT_FALSE(image.IsValid());
 }
 
-TEST(ImageLoading, LoadingAgainReplacesTheImage) {
+TEST(ImageLoading, FileNamesInTheAnsiCodePageAndInUtf16) {
+  GxBitmap source;
+  MakeFewColours(source);
+  char directory[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, directory);
+  const std::string path = std::string(directory) + "\xE6\x88\xAA\xE5\x9B\xBE-gx.png";  // "截图" in UTF-8
+  std::string format = kPngFormat;
+  ASSERT_TRUE(source.SaveToFile(path, format, true));
+  {
+    GxImage image;
+    ASSERT_TRUE(image.LoadFromFile(path));
+    EXPECT_EQ(image.GetWidth(), 7);
+    GxBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadFromFileW(AnsiToWide(path)));
+    EXPECT_EQ(FirstDifference(source, bitmap), "");
+  }
+  EXPECT_TRUE(DeleteFileW(AnsiToWide(path).c_str())) << "the name reached the file system as UTF-16";
+
+  GxImage missing;
+  EXPECT_FALSE(missing.LoadFromFile(path));
+  EXPECT_FALSE(missing.IsValid());
+}
+
+TEST(ImageFrames, AnimatedGifFramesAndDelays) {
+  GxImage image;
+  ASSERT_TRUE(image.LoadFromBytes(kTwoFrameGif));
+  std::vector<std::string> dimensions = {"stale", "stale"};
+  ASSERT_EQ(image.GetFrameDimensionsList(dimensions), 1);
+  EXPECT_EQ(dimensions, std::vector<std::string>{kTimeDimension});
+  EXPECT_EQ(image.GetFrameCount(kTimeDimension), 2);
+
+  std::vector<int> delays;
+  ASSERT_TRUE(image.GetFrameDelays(delays));
+  EXPECT_EQ(delays, (std::vector<int>{10, 20}));
+  std::vector<int> ids;
+  EXPECT_GE(image.GetPropertyIdList(ids), 1);
+  EXPECT_NE(std::find(ids.begin(), ids.end(), PropertyTagFrameDelay), ids.end());
+
+  GxBitmap frames;
+  ASSERT_TRUE(frames.LoadFromBytes(kTwoFrameGif));
+  EXPECT_EQ(frames.GetPixel(0, 0), kRed);
+  ASSERT_TRUE(frames.SelectActiveFrame(kTimeDimension, 1));
+  EXPECT_EQ(frames.GetPixel(0, 0), kBlue);
+}
+
+TEST(ImageFrames, AStillImageHasNoFrameDelays) {
   GxImage image;
   ASSERT_TRUE(image.LoadFromBytes(PngBytesOfFewColours()));
-  GxBitmap wide;
-  wide.Create(9, 2);
-  std::string format = kBmpFormat;
-  ASSERT_TRUE(image.LoadFromBytes(wide.SaveToBytes(format, true)));
-  EXPECT_EQ(image.GetWidth(), 9);
-  EXPECT_EQ(image.GetRawFormat(), kBmpFormat);
-  EXPECT_TRUE(image.Delete());
-  EXPECT_FALSE(image.Delete());
+  std::vector<int> delays = {5};
+  EXPECT_FALSE(image.GetFrameDelays(delays));
+  EXPECT_EQ(delays, std::vector<int>{5});
+}
+
+TEST(ImageGetters, AnEmptyImageAnswersZeroAndEmpty) {
+  GxImage image;
+  EXPECT_EQ(image.GetRawFormat(), "");
+  EXPECT_EQ(LastStatus, GxInvalidParameter);
+  Gdiplus::Unit unit = Gdiplus::UnitMillimeter;
+  GxRectF bounds = image.GetBounds(unit);
+  EXPECT_EQ(bounds.width, 0);
+  EXPECT_EQ(unit, Gdiplus::UnitWorld);
+  EXPECT_EQ(image.GetDimension().width, 0);
+  EXPECT_EQ(image.GetHorizontalResolution(), 0);
+  EXPECT_EQ(image.GetPixelFormat(), 0);
+  std::vector<std::string> dimensions = {"kept"};
+  EXPECT_EQ(image.GetFrameDimensionsList(dimensions), 0);
+  EXPECT_EQ(dimensions.size(), 1u);
+  std::string format;
+  EXPECT_TRUE(image.SaveToBytes(format).empty());
+  EXPECT_NE(LastStatus, GxOk);
 }
