@@ -5,7 +5,7 @@ BUILD=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
-          fonts-wqy-microhei)
+          fonts-wqy-microhei fonts-wine)
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -41,10 +41,19 @@ wine_prefix() {
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    wineserver -w  # first-run set-up must be done, or it overwrites what follows
     local reg="$BUILD/fonts.reg"
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
       | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
+    local face
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+        /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    # Windows draw their own frames, so the display needs no window manager.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.ready"
   fi
