@@ -7,7 +7,8 @@ start_program
 press_start_button
 import -window root "$WORK/overlay.png"
 drag 500 400 700 600
-xdotool mousemove 600 500 click --repeat 2 --delay 80 1
+xdotool mousemove 600 500; sleep 1
+xdotool click --repeat 2 --delay 80 1
 sleep 1.5
 
 size=$(wine "$BUILD/bin/clipdump.exe" "$(winepath -w "$WORK/clip.bmp")" 2>/dev/null | tr -d '\r')

@@ -4,21 +4,31 @@ set -u
 BUILD=${1:?build directory}
 WORK=$(mktemp -d)
 PROGRAM_PID=
+BACKDROP_PID=
 
 cleanup() {
   [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
-  rm -rf "$WORK"
+  [ -n "$BACKDROP_PID" ] && kill "$BACKDROP_PID" 2>/dev/null
+  [ -n "${KEEP_E2E:-}" ] && echo "kept $WORK" >&2 || rm -rf "$WORK"
 }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A picture with detail everywhere, shown as the desktop background.
+# A picture with detail everywhere, shown full-screen behind the program (a Wine window: Wine's
+# screen copy sees its own windows only).
 show_known_picture() {
   convert -size 1920x1080 -define gradient:angle=35 gradient:'#f0c020-#102080' \
           -fill '#e03030' -draw 'rectangle 520,420 560,460' -fill '#30d040' -draw 'circle 640,520 660,540' \
-          -fill white -draw 'line 500,400 700,600' "$WORK/screen.png"
-  display -window root "$WORK/screen.png"
+          -fill white -draw 'line 500,400 700,600' -depth 8 "$WORK/screen.png"
+  convert "$WORK/screen.png" -type TrueColor BMP3:"$WORK/screen.bmp"
+  wine "$BUILD/bin/backdrop.exe" "$(winepath -w "$WORK/screen.bmp")" >/dev/null 2>&1 &
+  BACKDROP_PID=$!
+  for _ in $(seq 50); do
+    xdotool search --name '^backdrop$' >/dev/null 2>&1 && { sleep 0.5; return 0; }
+    sleep 0.2
+  done
+  fail "the backdrop did not appear"
 }
 
 start_program() {
@@ -37,11 +47,14 @@ press_start_button() {
   sleep 2
 }
 
+# The overlay reads the cursor when it handles a message, so each step waits for the last one
+# to be handled, as a human hand would.
 drag() {  # x1 y1 x2 y2
-  xdotool mousemove "$1" "$2" mousedown 1
-  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
-  xdotool mousemove "$3" "$4" mouseup 1
-  sleep 0.5
+  xdotool mousemove "$1" "$2"; sleep 1
+  xdotool mousedown 1; sleep 1
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 1
+  xdotool mousemove "$3" "$4"; sleep 1
+  xdotool mouseup 1; sleep 1
 }
 
 # Counts the pixels that differ between the picture's (x, y, w, h) and an image file.
