@@ -17,5 +17,12 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
                              static_cast<float>(height), Gdiplus::UnitPixel, &noAttributes);
   if (formatGuidText.empty()) formatGuidText = source.GetRawFormat();
   graphics.Delete();  // the pixels must be complete before the encoder reads them
+  if (formatGuidText == kGifFormat) {
+    // GIF holds 256 colours. Reduce them here, as the encoder would: some GDI+ builds write a
+    // header and no image when handed 32-bit pixels.
+    GxBitmap indexed;
+    if (crop.CloneAreaI(GxRect{0, 0, crop.GetWidth(), crop.GetHeight()}, PixelFormat8bppIndexed, indexed))
+      return indexed.SaveToBytes(formatGuidText, true, nullptr);
+  }
   return crop.SaveToBytes(formatGuidText, true, nullptr);
 }
