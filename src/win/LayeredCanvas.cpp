@@ -1,0 +1,105 @@
+#include "win/LayeredCanvas.h"
+
+namespace {
+
+RECT WindowRectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+}  // namespace
+
+LayeredCanvas::~LayeredCanvas() { Detach(); }
+
+bool LayeredCanvas::Push(HDC source, int alpha) const {
+  const RECT rect = WindowRectOf(window_);
+  POINT position{rect.left, rect.top};
+  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha & 0xFF), AC_SRC_ALPHA};
+  HDC screen = ::GetDC(window_);
+  const BOOL pushed = UpdateLayeredWindow(window_, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA);
+  ReleaseDC(window_, screen);
+  return pushed != FALSE;
+}
+
+bool LayeredCanvas::Attach(HWND window) {
+  // Nothing to attach to: refusing keeps a present attachment intact and keeps Present and
+  // Detach from working on a handle that may later name another window.
+  if (!IsWindow(window)) return false;
+  if (attached_) Detach();
+  attached_ = true;
+  window_ = window;
+  savedExStyle_ = GetWindowLongA(window, GWL_EXSTYLE);
+  SetWindowLongA(window, GWL_EXSTYLE, savedExStyle_ | WS_EX_LAYERED);
+  alpha_ = 255;
+  const RECT rect = WindowRectOf(window);
+  surface_.CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
+  Push(surface_.GetSurfaceDC(), 255);
+  return true;
+}
+
+bool LayeredCanvas::Detach() {
+  if (!attached_) return false;
+  surface_.Delete();
+  // Going through a plain layered state first drops what UpdateLayeredWindow left behind, so
+  // a window that stays layered after the restore is not stuck with the canvas's content.
+  SetWindowLongA(window_, GWL_EXSTYLE, GetWindowLongA(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(window_, 0, 0, 0);
+  SetWindowLongA(window_, GWL_EXSTYLE, savedExStyle_);
+  savedExStyle_ = 0;
+  attached_ = false;
+  window_ = nullptr;
+  return true;
+}
+
+bool LayeredCanvas::AlphaBlendFrom(HDC source, OptInt srcX, OptInt srcY, OptInt srcWidth, OptInt srcHeight,
+                                   OptInt dstX, OptInt dstY, OptInt dstWidth, OptInt dstHeight, OptInt alpha,
+                                   OptInt perPixelAlpha) {
+  if (!attached_) return false;
+  const int width = surface_.GetSurfaceWidth();
+  const int height = surface_.GetSurfaceHeight();
+  return surface_.AlphaBlendFrom(source, srcX.value_or(0), srcY.value_or(0), srcWidth.value_or(width),
+                                 srcHeight.value_or(height), dstX.value_or(0), dstY.value_or(0),
+                                 dstWidth.value_or(width), dstHeight.value_or(height), alpha.value_or(255),
+                                 perPixelAlpha.value_or(0));
+}
+
+bool LayeredCanvas::Present() {
+  if (!attached_) return false;
+  return Push(surface_.GetSurfaceDC(), alpha_);
+}
+
+bool LayeredCanvas::ResizeSurface(int width, int height) {
+  if (!attached_) return false;
+  surface_.Delete();
+  return surface_.CreateSurface(width, height);
+}
+
+bool LayeredCanvas::SetCanvasAlpha(int alpha) {
+  if (!attached_) return false;
+  alpha_ = alpha;
+  return true;
+}
+
+int LayeredCanvas::GetCanvasAlpha() const { return attached_ ? alpha_ : -1; }
+
+int LayeredCanvas::GetSurfaceWidth() const { return attached_ ? surface_.GetSurfaceWidth() : 0; }
+
+int LayeredCanvas::GetSurfaceHeight() const { return attached_ ? surface_.GetSurfaceHeight() : 0; }
+
+Bytes LayeredCanvas::EncodeSurface(std::string& formatGuidText) {
+  if (!attached_) return {};
+  return surface_.EncodeSurface(formatGuidText);
+}
+
+bool LayeredCanvas::ClearToBlack() {
+  if (!attached_) return false;
+  return surface_.ClearToBlack(PS_SOLID);
+}
+
+bool LayeredCanvas::ClearRect(int x, int y, int width, int height) {
+  if (!attached_) return false;
+  return surface_.ClearRect(x, y, width, height);
+}

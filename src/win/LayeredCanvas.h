@@ -1,0 +1,56 @@
+#pragma once
+// Turns a window into a per-pixel-alpha layered window whose whole content is a memory
+// surface of the window's size: draw or blend onto the surface, then Present it. Detaching
+// gives the window back exactly the extended style it had. While detached every operation
+// does nothing and returns false, 0 or empty, except GetSurfaceDC and GetSurfacePixel.
+
+#include <windows.h>
+
+#include <string>
+
+#include "gx/GxGraphics.h"
+#include "gx/GxTypes.h"
+
+class LayeredCanvas {
+ public:
+  LayeredCanvas() = default;
+  ~LayeredCanvas();
+  LayeredCanvas(const LayeredCanvas&) = delete;
+  LayeredCanvas& operator=(const LayeredCanvas&) = delete;
+
+  // Detaches from a previous window first. The window becomes layered and fully transparent
+  // until something is drawn and presented. True for every window (also when its surface
+  // could not be made); false, changing nothing, for a handle that is no window.
+  bool Attach(HWND window);
+  bool Detach();
+  // Missing sizes are the surface's own, a missing alpha is 255; perPixelAlpha counts only
+  // when it is 1.
+  bool AlphaBlendFrom(HDC source, OptInt srcX = {}, OptInt srcY = {}, OptInt srcWidth = {}, OptInt srcHeight = {},
+                      OptInt dstX = {}, OptInt dstY = {}, OptInt dstWidth = {}, OptInt dstHeight = {}, OptInt alpha = {},
+                      OptInt perPixelAlpha = {});
+  // Shows the surface as the window's content, scaled by the canvas alpha.
+  bool Present();
+  // A new, empty surface; the window must have this size before the next Present.
+  bool ResizeSurface(int width, int height);
+  HDC GetSurfaceDC() const { return surface_.GetSurfaceDC(); }
+  bool SetCanvasAlpha(int alpha);
+  // -1 while detached.
+  int GetCanvasAlpha() const;
+  int GetSurfaceWidth() const;
+  int GetSurfaceHeight() const;
+  Bytes EncodeSurface(std::string& formatGuidText);
+  HWND GetWindow() const { return window_; }
+  bool ClearToBlack();
+  bool ClearRect(int x, int y, int width, int height);
+  bool IsAttached() const { return attached_; }
+  COLORREF GetSurfacePixel(int x, int y) const { return surface_.GetSurfacePixel(x, y); }
+
+ private:
+  bool Push(HDC source, int alpha) const;
+
+  LONG savedExStyle_ = 0;
+  bool attached_ = false;
+  GxGraphics surface_;
+  HWND window_ = nullptr;
+  int alpha_ = 255;
+};
