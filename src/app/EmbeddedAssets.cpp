@@ -1,6 +1,6 @@
 #include "app/EmbeddedAssets.h"
 
-#include "gx/GxObject.h"
+#include "gx/GxBitmap.h"
 
 Bytes ResourceBytes(int id) {
   HMODULE module = GetModuleHandleA(nullptr);
@@ -12,20 +12,8 @@ Bytes ResourceBytes(int id) {
   return data ? Bytes(data, data + size) : Bytes();
 }
 
-#include <shlwapi.h>
-
-// Interim decoder until the bitmap wrapper is in: stream over the bytes, decode, convert.
 HBITMAP ResourceBitmap(int id) {
-  Bytes bytes = ResourceBytes(id);
-  if (bytes.empty()) return nullptr;
-  IStream* stream = SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size()));
-  if (!stream) return nullptr;
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  HBITMAP result = nullptr;
-  if (Gdip<GDIP(GdipCreateBitmapFromStream)>(stream, &bitmap) == GxOk) {
-    Gdip<GDIP(GdipCreateHBITMAPFromBitmap)>(bitmap, &result, Gdiplus::ARGB(0xFFF0F0F0));
-    Gdip<GDIP(GdipDisposeImage)>(static_cast<Gdiplus::GpImage*>(bitmap));
-  }
-  stream->Release();
-  return result;
+  GxBitmap picture;
+  if (!picture.LoadFromBytes(ResourceBytes(id))) return nullptr;
+  return picture.GetHBITMAP(0xFFF0F0F0);  // the window's face colour behind any transparency
 }
