@@ -39,29 +39,6 @@ TEST(FontFamilyTest, NamesAreEmptyOnFailureAndAgreeInBothForms) {
   EXPECT_EQ(AnsiBytesOf(mapped.GetFamilyNameW()), mapped.GetFamilyName());
 }
 
-TEST(FontFamilyTest, GenericFamiliesAreEmptyWhenGdiplusHasNone) {
-  GxFontFamily family;
-  for (bool (GxFontFamily::*create)() : {&GxFontFamily::CreateGenericSansSerif, &GxFontFamily::CreateGenericSerif,
-                                         &GxFontFamily::CreateGenericMonospace}) {
-    ASSERT_TRUE(family.CreateFromNameW(kFace));
-    const bool made = (family.*create)();
-    EXPECT_EQ(made, family.IsValid()) << "status " << LastStatus;
-    if (made) {
-      EXPECT_FALSE(family.GetFamilyName().empty());
-    }
-  }
-}
-
-TEST(FontFamilyTest, MetricsAreInDesignUnits) {
-  GxFontFamily family;
-  ASSERT_TRUE(family.CreateFromNameW(kFace));
-  EXPECT_TRUE(family.IsStyleAvailable(FontStyleRegular));
-  const int em = family.GetEmHeight(FontStyleRegular);
-  EXPECT_GT(em, 0);
-  EXPECT_GT(family.GetCellAscent(FontStyleRegular) + family.GetCellDescent(FontStyleRegular), em / 2);
-  EXPECT_GE(family.GetLineSpacing(FontStyleRegular), em / 2);
-}
-
 TEST(FontCollectionTest, GetFamiliesBelowOneFailsAndLeavesTheArray) {
   GxFontCollection fonts;
   ASSERT_TRUE(fonts.UseInstalledFonts());

@@ -9,7 +9,6 @@
 #include "ToolTestSupport.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxPath.h"
-#include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
 #include "gx/GxStringFormat.h"
 
@@ -185,27 +184,6 @@ TEST(PathTest, TextOutlinesEndAtTheFirstNul) {
   EXPECT_EQ(ansi.GetPointCount(), one.GetPointCount());
 }
 
-TEST(PathTest, BoundsAndHitTestsOfARectangle) {
-  GxPath path;
-  ASSERT_TRUE(path.Create());
-  ASSERT_TRUE(path.AddRectangle(10, 20, 30, 40));
-  const GxRectF bounds = path.GetBounds();
-  EXPECT_EQ(bounds.x, 10);
-  EXPECT_EQ(bounds.y, 20);
-  EXPECT_EQ(bounds.width, 30);
-  EXPECT_EQ(bounds.height, 40);
-  EXPECT_EQ(path.GetBoundsI().height, 40);
-  EXPECT_TRUE(path.IsVisible(25, 40));
-  EXPECT_FALSE(path.IsVisibleI(5, 5));
-
-  GxPen pen;
-  ASSERT_TRUE(pen.Create(0xFF000000, 4));
-  const bool onOutline = path.IsOutlineVisible(10, 40, pen);
-  SKIP_IF_NOT_IMPLEMENTED("GdipIsOutlineVisiblePathPoint");
-  EXPECT_TRUE(onOutline);
-  EXPECT_FALSE(path.IsOutlineVisible(25, 40, pen));
-}
-
 TEST(PathTest, FilledRoundedRectangleLeavesItsCornersOpen) {
   Canvas canvas(40, 40);
   ASSERT_TRUE(canvas.ready());
@@ -222,14 +200,4 @@ TEST(PathTest, FilledRoundedRectangleLeavesItsCornersOpen) {
   EXPECT_EQ(canvas.Pixel(20, 1), 0xFF0000FFu);
   EXPECT_EQ(canvas.Pixel(1, 1), 0u) << "corner outside the arc";
   EXPECT_EQ(canvas.Pixel(38, 38), 0u);
-}
-
-TEST(PathTest, CloneIsIndependentOfTheOriginal) {
-  GxPath path, copy;
-  ASSERT_TRUE(path.Create());
-  ASSERT_TRUE(path.AddLine(0, 0, 5, 5));
-  ASSERT_TRUE(path.Clone(copy));
-  ASSERT_TRUE(path.AddLine(5, 5, 9, 9));
-  EXPECT_EQ(copy.GetPointCount(), 2);
-  EXPECT_EQ(path.GetPointCount(), 3);
 }

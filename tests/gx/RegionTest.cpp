@@ -1,12 +1,10 @@
-// Regions against the real GDI+: combining, scans read into exact arrays, data round trips and
-// GDI regions.
+// Regions against the real GDI+: combining, scans read into exact arrays and data round trips.
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "ToolTestSupport.h"
-#include "gx/GxPath.h"
 #include "gx/GxRegion.h"
 
 using namespace Gdiplus;
@@ -80,38 +78,4 @@ TEST(RegionTest, DataRoundTripsAndASizeBeyondTheBytesIsRefused) {
   EXPECT_FALSE(copy.CreateFromData(data, static_cast<int>(size) + 1));
   EXPECT_EQ(LastStatus, GxInvalidParameter);
   EXPECT_FALSE(copy.IsValid());
-}
-
-TEST(RegionTest, GdiRegionBelongsToTheCaller) {
-  GxPath path;
-  ASSERT_TRUE(path.Create());
-  ASSERT_TRUE(path.AddRectangleI(3, 4, 20, 10));
-  GxRegion region;
-  ASSERT_TRUE(region.CreateFromPath(path));
-  HRGN hrgn = region.GetHRGN();
-  ASSERT_NE(hrgn, nullptr);
-  RECT box{};
-  GetRgnBox(hrgn, &box);
-  EXPECT_EQ(box.left, 3);
-  EXPECT_EQ(box.top, 4);
-  EXPECT_EQ(box.right, 23);
-  EXPECT_EQ(box.bottom, 14);
-
-  GxRegion fromGdi;
-  ASSERT_TRUE(fromGdi.CreateFromHrgn(hrgn));
-  EXPECT_TRUE(DeleteObject(hrgn));
-  ASSERT_TRUE(fromGdi.TranslateI(10, 0));
-  EXPECT_TRUE(fromGdi.IsVisiblePointI(GxPoint{30, 5}));
-}
-
-TEST(RegionTest, InfiniteEmptyAndClone) {
-  GxRegion region, copy;
-  ASSERT_TRUE(region.Create());
-  EXPECT_TRUE(region.IsVisiblePoint(GxPointF{-100000, 100000}));
-  ASSERT_TRUE(region.Clone(copy));
-  ASSERT_TRUE(region.MakeEmpty());
-  EXPECT_FALSE(region.IsVisiblePoint(GxPointF{0, 0}));
-  EXPECT_TRUE(copy.IsVisiblePoint(GxPointF{0, 0})) << "the copy stays infinite";
-  ASSERT_TRUE(region.MakeInfinite());
-  EXPECT_TRUE(region.IsVisiblePoint(GxPointF{0, 0}));
 }

@@ -9,15 +9,6 @@ using namespace Gdiplus;
 using tooltest::Api;
 using tooltest::Canvas;
 
-TEST(SolidBrushTest, EmptyBrushFails) {
-  GxSolidBrush brush;
-  LastStatus = 77;
-  EXPECT_FALSE(brush.Delete());
-  EXPECT_EQ(LastStatus, 77);
-  EXPECT_FALSE(brush.SetColor(0xFF000000));
-  EXPECT_EQ(LastStatus, GxInvalidParameter);
-}
-
 TEST(SolidBrushTest, FillsInItsCurrentColour) {
   Canvas canvas(20, 20);
   ASSERT_TRUE(canvas.ready());

