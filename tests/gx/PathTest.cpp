@@ -125,8 +125,8 @@ TEST(PathTest, PointsAndTypesReadBackWholeOrByAGivenCount) {
   EXPECT_EQ(types, (Bytes{PathPointTypeStart, PathPointTypeLine, PathPointTypeLine, PathPointTypeLine,
                           PathPointTypeLine}));
 
-  realGetPointCount = Api().GdipGetPointCount;
   ScopedEntry<decltype(GdiplusApi::GdipGetPointCount)> watch(Api().GdipGetPointCount, WatchGetPointCount);
+  realGetPointCount = watch.original();
   pointCountQueries = 0;
   std::vector<GxPointF> three(8, GxPointF{-1, -1});
   const bool read = path.GetPathPoints(three, 3);

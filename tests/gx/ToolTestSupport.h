@@ -25,6 +25,8 @@ class ScopedEntry {
   ~ScopedEntry() { slot_ = original_; }
   ScopedEntry(const ScopedEntry&) = delete;
   ScopedEntry& operator=(const ScopedEntry&) = delete;
+  // The entry that was replaced, for a replacement that passes calls on.
+  Fn original() const { return original_; }
 
  private:
   Fn& slot_;
