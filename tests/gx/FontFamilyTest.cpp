@@ -1,0 +1,82 @@
+// Font families and the installed font collection against the real GDI+.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gx/GxFontCollection.h"
+#include "gx/GxFontFamily.h"
+#include "gx/GxText.h"
+
+using namespace Gdiplus;
+
+namespace {
+
+// Installed with the test machine's CJK font package; GDI+'s generic families need Windows
+// fonts that the test prefix does not have.
+const wchar_t kFace[] = L"WenQuanYi Micro Hei";
+
+std::string AnsiBytesOf(const std::wstring& wide) { return WideToAnsi(wide.c_str()); }
+
+}  // namespace
+
+TEST(FontFamilyTest, NamesAreEmptyOnFailureAndAgreeInBothForms) {
+  GxFontFamily empty;
+  EXPECT_EQ(empty.GetFamilyName(), "");
+  EXPECT_EQ(LastStatus, GxInvalidParameter);
+  EXPECT_FALSE(empty.CreateFromName("No Such Family 4711"));
+  EXPECT_FALSE(empty.IsValid());
+
+  GxFontFamily family;
+  ASSERT_TRUE(family.CreateFromNameW(kFace));
+  EXPECT_EQ(family.GetFamilyNameW(), kFace);
+  EXPECT_EQ(family.GetFamilyName(), "WenQuanYi Micro Hei");
+
+  GxFontFamily mapped;
+  ASSERT_TRUE(mapped.CreateFromName("微软雅黑"));
+  EXPECT_FALSE(mapped.GetFamilyName().empty());
+  EXPECT_EQ(AnsiBytesOf(mapped.GetFamilyNameW()), mapped.GetFamilyName());
+}
+
+TEST(FontCollectionTest, GetFamiliesBelowOneFailsAndLeavesTheArray) {
+  GxFontCollection fonts;
+  ASSERT_TRUE(fonts.UseInstalledFonts());
+  std::vector<GxFontFamily> families(2);
+  ASSERT_TRUE(families[0].CreateFromNameW(kFace));
+  void* held = families[0].GetNativeHandle();
+  LastStatus = GxOk;
+  EXPECT_EQ(fonts.GetFamilies(0, families), 0);
+  EXPECT_EQ(LastStatus, GxInvalidParameter);
+  EXPECT_EQ(fonts.GetFamilies(-3, families), 0);
+  ASSERT_EQ(families.size(), 2u);
+  EXPECT_EQ(families[0].GetNativeHandle(), held);
+}
+
+TEST(FontCollectionTest, EmptyCollectionFindsNothing) {
+  GxFontCollection none;
+  std::vector<GxFontFamily> families;
+  EXPECT_EQ(none.GetFamilyCount(), 0);
+  EXPECT_EQ(none.GetFamilies(2, families), 0);
+  EXPECT_NE(LastStatus, GxOk);
+  EXPECT_EQ(families.size(), 2u) << "the array is replaced before the collection is asked";
+}
+
+TEST(FontCollectionTest, InstalledFamiliesCanBeListedReleasedAndListedAgain) {
+  GxFontCollection fonts;
+  ASSERT_TRUE(fonts.UseInstalledFonts());
+  const int count = fonts.GetFamilyCount();
+  ASSERT_GT(count, 0);
+  std::vector<std::string> names;
+  {
+    std::vector<GxFontFamily> families;
+    EXPECT_EQ(fonts.GetFamilies(count + 2, families), count);
+    ASSERT_EQ(families.size(), static_cast<size_t>(count + 2));
+    EXPECT_FALSE(families[count].IsValid()) << "places beyond the families found stay empty";
+    for (int i = 0; i < count; ++i) names.push_back(families[i].GetFamilyName());
+  }  // our families are released here; the collection's own must survive
+  std::vector<GxFontFamily> again;
+  EXPECT_EQ(fonts.GetFamilies(count, again), count);
+  for (int i = 0; i < count; ++i) EXPECT_EQ(again[i].GetFamilyName(), names[i]);
+  EXPECT_FALSE(names.front().empty());
+}
