@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/Desktop.h"
-#include "win/GdiOwners.h"
+#include "gx/GdiOwners.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "gx/GxFont.h"
 
+#include "gx/GdiOwners.h"
 #include "gx/GxFontCollection.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxGraphics.h"
@@ -15,21 +16,6 @@ GpGraphics* GraphicsOf(const GxGraphics* graphics) { return NativeOf<GpGraphics>
 bool ReadLogFont(HGDIOBJ font, LOGFONTA& logFont) {
   return font && GetObjectA(font, sizeof(LOGFONTA), &logFont) != 0;
 }
-
-// The screen's device context for the length of one call.
-class ScreenDC {
- public:
-  ScreenDC() : dc_(GetDC(nullptr)) {}
-  ~ScreenDC() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 }  // namespace
 

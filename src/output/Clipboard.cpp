@@ -1,7 +1,7 @@
 #include "output/Clipboard.h"
 
 #include "gx/GxBitmap.h"
-#include "win/GdiOwners.h"
+#include "gx/GdiOwners.h"
 
 namespace {
 
