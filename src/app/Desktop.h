@@ -6,6 +6,7 @@
 
 #include <optional>
 
+// The cursor in screen coordinates, as of the message being handled.
 POINT CursorPosition();
 int ScreenWidth();
 int ScreenHeight();

@@ -32,6 +32,7 @@ show_known_picture() {
 }
 
 start_program() {
+  wine "$BUILD/bin/clipdump.exe" --clear >/dev/null 2>&1
   wine "$BUILD/bin/screencut.exe" >/dev/null 2>&1 &
   PROGRAM_PID=$!
   for _ in $(seq 100); do
@@ -41,19 +42,33 @@ start_program() {
   fail "the main window did not appear"
 }
 
-# The main window is at (50, 50); its button at client (128, 16), 112 × 56.
-press_start_button() {
-  xdotool mousemove 240 122 click 1
-  sleep 2
+# The colour of one screen pixel as "r g b".
+screen_pixel() {  # x y
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+picture_pixel() {  # x y
+  convert "$WORK/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
 }
 
-# The overlay reads the cursor when it handles a message, so each step waits for the last one
-# to be handled, as a human hand would.
+# The main window is at (50, 50); its button at client (128, 16), 112 × 56. The overlay is up
+# once the picture far from the main window shows dimmed.
+press_start_button() {
+  xdotool mousemove 240 122 click 1
+  local want; want=$(picture_pixel 1500 900)
+  for _ in $(seq 150); do
+    sleep 0.2
+    read -r r g b <<<"$(screen_pixel 1500 900)"
+    read -r R G B <<<"$want"
+    [ $(( (r + g + b) * 10 )) -lt $(( (R + G + B) * 7 )) ] && { sleep 0.5; return 0; }
+  done
+  fail "the overlay did not open"
+}
+
 drag() {  # x1 y1 x2 y2
-  xdotool mousemove "$1" "$2"; sleep 1
-  xdotool mousedown 1; sleep 1
-  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 1
-  xdotool mousemove "$3" "$4"; sleep 1
+  xdotool mousemove "$1" "$2"; sleep 0.3
+  xdotool mousedown 1; sleep 0.3
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.3
+  xdotool mousemove "$3" "$4"; sleep 0.3
   xdotool mouseup 1; sleep 1
 }
 

@@ -9,7 +9,7 @@ press_start_button
 drag 500 400 700 600
 # The toolbar sits under the selection, right-aligned: its save button is at dx 170–192.
 xdotool mousemove $(( 700 - 329 + 181 )) 618 click 1
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   xdotool search --name '另存为|Save' >/dev/null 2>&1 && break
   sleep 0.2
 done
@@ -18,7 +18,7 @@ sleep 1
 target="$WORK/saved"
 xdotool type --delay 20 "$(winepath -w "$target")"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$target.png" ] && break; sleep 0.2; done
+for _ in $(seq 150); do [ -s "$target.png" ] && break; sleep 0.2; done
 [ -s "$target.png" ] || fail "no file written at $target.png"
 sleep 0.5
 [ "$(identify -format '%m %w %h' "$target.png")" = "PNG 200 200" ] || fail "not a 200 x 200 PNG"

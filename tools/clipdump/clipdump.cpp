@@ -1,9 +1,11 @@
 // clipdump OUT.bmp — saves the CF_BITMAP on the clipboard as a 24-bit BMP file and prints its
 // size. Exit status 2 when the clipboard holds no bitmap, 1 on any other failure.
+// clipdump --clear — empties the clipboard, so a later dump cannot see an old capture.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -50,10 +52,15 @@ bool WriteBmp(const char* path, HBITMAP bitmap) {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: clipdump OUT.bmp\n");
+    std::fprintf(stderr, "usage: clipdump OUT.bmp | --clear\n");
     return 1;
   }
   if (!OpenClipboardPatiently()) return 1;
+  if (std::string(argv[1]) == "--clear") {
+    const bool emptied = EmptyClipboard();
+    CloseClipboard();
+    return emptied ? 0 : 1;
+  }
   auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
   const int result = !bitmap ? 2 : WriteBmp(argv[1], bitmap) ? 0 : 1;
   CloseClipboard();
