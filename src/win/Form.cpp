@@ -56,10 +56,10 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 }  // namespace
 
 void Form::RunModalLoop() {
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
-  for (HWND other : disabled)
-    if (other != window_) EnableWindow(other, FALSE);
+  std::vector<HWND> others;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&others));
+  for (HWND other : others)
+    if (other != window_ && EnableWindow(other, FALSE) == 0) disabled_.push_back(other);
   MSG message;
   while (window_) {
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -70,12 +70,20 @@ void Form::RunModalLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  for (HWND other : disabled)
-    if (other != window_ && IsWindow(other)) EnableWindow(other, TRUE);
+  EnableDisabledWindows();
+}
+
+void Form::EnableDisabledWindows() {
+  for (HWND other : disabled_)
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  disabled_.clear();
 }
 
 void Form::Close() {
   if (!window_) return;
+  // Before the window goes: the system hands activation to an enabled window, and that must be
+  // the one the modal form came from, not whatever lies below it.
+  EnableDisabledWindows();
   DestroyWindow(window_);
 }
 

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "app/CaptureOverlay.h"
+#include "app/Desktop.h"
 #include "app/MainWindow.h"
+#include "app/ScreenGrab.h"
 #include "app/Startup.h"
 #include "gx/GdiplusApi.h"
 
@@ -66,4 +69,30 @@ TEST(MainWindowTest, CaptionButtonAndGeometryAsDesigned) {
   GetObjectA(window.Picture().Picture(), sizeof bitmap, &bitmap);
   EXPECT_EQ(bitmap.bmWidth, 278);
   EXPECT_EQ(bitmap.bmHeight, 127);
+}
+
+namespace {
+
+void CALLBACK PressEscapeOnOverlay(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  SendMessageA(TheOverlay().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+}  // namespace
+
+TEST(MainWindowTest, TheStartButtonOpensTheOverlayModallyAndGetsTheFocusBack) {
+  MainWindow& window = TheMainWindow();
+  ASSERT_TRUE(window.Load(false));
+  OverrideScreenSize(SIZE{640, 480});
+  ScreenSnapshotSource = [] { return Bytes(); };  // nothing to copy: the overlay shows black
+  SetActiveWindow(window.Handle());
+  SetTimer(nullptr, 0, 300, PressEscapeOnOverlay);
+  SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(MainWindow::kStartButtonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(window.StartButton()));  // returns when the overlay has closed
+  ScreenSnapshotSource = TakeScreenSnapshot;
+  OverrideScreenSize(std::nullopt);
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+  EXPECT_TRUE(window.Visible());
+  EXPECT_TRUE(IsWindowEnabled(window.Handle()));
+  EXPECT_EQ(GetActiveWindow(), window.Handle()) << "closing the overlay hands activation back";
 }
