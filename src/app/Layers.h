@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class GxGraphics;
+
 // GDI colour 0x00BBGGRR to GDI+ 0xAARRGGBB; alpha 255 unless one is given.
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha = 255, bool alphaGiven = false);
 
@@ -16,4 +18,4 @@ void BuildLayers(HWND overlay);
 void RepaintBase();
 
 // Blends one screen-sized layer over the whole canvas with a constant alpha.
-void BlendLayer(const class GxGraphics& layer, int alpha);
+void BlendLayer(const GxGraphics& layer, int alpha);
