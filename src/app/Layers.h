@@ -9,11 +9,13 @@
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha = 255, bool alphaGiven = false);
 
 // Attaches the canvas to the overlay, builds the frozen and the dimming layer from the
-// snapshot and presents the dimmed screen.
+// snapshot and presents the dimmed screen. The decoded snapshot is kept for the magnifier
+// unless RedrawMode::Full is set.
 void BuildLayers(HWND overlay);
 
 // The whole canvas from the two layers: the frozen screen, then black at alpha 128.
 void RepaintBase();
 
-// Blends one screen-sized layer over the whole canvas with a constant alpha.
+// Blends one screen-sized layer over the whole canvas with a constant alpha, bypassing the
+// redraw bookkeeping: only while the layers are built.
 void BlendLayer(const class GxGraphics& layer, int alpha);

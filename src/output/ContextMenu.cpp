@@ -1,10 +1,9 @@
 #include "output/ContextMenu.h"
 
+#include "app/CaptureImages.h"
 #include "app/Desktop.h"
-#include "app/EmbeddedAssets.h"
-#include "app/Globals.h"
+#include "app/FrameDamage.h"
 #include "app/Layers.h"
-#include "app/Resources.h"
 #include "app/RoundedRect.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
@@ -12,7 +11,6 @@
 #include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
 #include "output/Commands.h"
-#include "output/CropAndEncode.h"
 
 namespace {
 
@@ -69,8 +67,7 @@ MenuHit MenuHitTest() {
 }
 
 void DrawMenu(const ScreenRect& r) {
-  GxImage normal;
-  normal.LoadFromBytes(ResourceBytes(IDR_MENU_NORMAL), false);
+  const ImageUse normal = MenuImage();
   GxGraphics surface;
   surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
   GxPath path;
@@ -83,21 +80,17 @@ void DrawMenu(const ScreenRect& r) {
   pen.Create(ArgbFromColorRef(RGB(102, 102, 102)), 1.0f);
   surface.FillPath(brush, path);
   surface.DrawPath(pen, path);
-  surface.DrawImageStretched(normal, 2, 2, static_cast<float>(normal.GetWidth()),
-                             static_cast<float>(normal.GetHeight()));
+  surface.DrawImageStretched(*normal, 2, 2, static_cast<float>(normal->GetWidth()),
+                             static_cast<float>(normal->GetHeight()));
   if (r.left != 0 && r.top != 0 && r.right != 0 && r.bottom != 0) {
-    std::string ownFormat;  // the highlighted image's own: PNG
-    const Bytes strip = CropAndEncode(ResourceBytes(IDR_MENU_HIGHLIGHT), r.left - 2, r.top - 2, 151, 22, ownFormat);
-    GxImage highlighted;
-    highlighted.LoadFromBytes(strip, false);
-    surface.DrawImageStretched(highlighted, static_cast<float>(r.left), static_cast<float>(r.top),
+    const ImageUse highlighted = MenuHighlightImage(r);
+    surface.DrawImageStretched(*highlighted, static_cast<float>(r.left), static_cast<float>(r.top),
                                static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top));
   }
   ScreenRect& menu = Capture().MenuRect;
   menu.right = menu.left + surface.GetSurfaceWidth();
   menu.bottom = menu.top + surface.GetSurfaceHeight();
-  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, kMenuSurfaceWidth, kMenuSurfaceHeight,
-                                         menu.left, menu.top, kMenuSurfaceWidth, kMenuSurfaceHeight, 255, 1);
+  BlendOntoCanvas(surface, menu.left, menu.top, 255, true);
 }
 
 void ContextMenu(MenuAction action) {
