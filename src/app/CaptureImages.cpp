@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "app/RedrawMode.h"
 #include "app/Resources.h"
+#include "gx/GxBitmap.h"
 #include "output/CropAndEncode.h"
 
 namespace {
@@ -20,6 +21,7 @@ using Loader = std::function<void(GxImage&)>;
 void LoadBytes(GxImage& image, const Bytes& bytes) { image.LoadFromBytes(bytes, false); }
 
 struct KeptImages {
+  std::unique_ptr<GxBitmap> screen;
   std::unique_ptr<GxImage> strip, menu;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights;  // by the row's left, top
 };
@@ -51,10 +53,26 @@ ImageUse Use(std::unique_ptr<GxImage>& slot, const Loader& load) {
 
 }  // namespace
 
+// A bitmap over the frozen layer's pixels (rows bottom-up, so it starts at the last one), or the
+// screen copy decoded when there is no frozen layer to look at.
+void ViewFrozenLayer(GxBitmap& view) {
+  DIBSECTION dib{};
+  HBITMAP layer = Objects().FrozenLayer.GetSurfaceBitmap();
+  if (!layer || GetObjectA(layer, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits || dib.dsBmih.biHeight < 0) {
+    LoadBytes(view, Objects().ScreenSnapshot);
+    return;
+  }
+  const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight, stride = dib.dsBm.bmWidthBytes;
+  auto* lastRow = static_cast<unsigned char*>(dib.dsBm.bmBits) + static_cast<size_t>(height - 1) * stride;
+  view.CreateFromScan0(width, height, -stride, PixelFormat32bppRGB, lastRow);
+}
+
 ImageUse ScreenImage() {
-  const Loader load = [](GxImage& image) { LoadBytes(image, Objects().ScreenSnapshot); };
-  // Kept in the snapshot image the layers were built from.
-  return KeepsImages() ? Kept(Objects().SnapshotImage, load) : Fresh(load);
+  if (!KeepsImages()) return Fresh([](GxImage& image) { LoadBytes(image, Objects().ScreenSnapshot); });
+  std::unique_ptr<GxBitmap>& view = Store().screen;
+  if (!view) view = std::make_unique<GxBitmap>();
+  if (!view->IsValid()) ViewFrozenLayer(*view);
+  return ImageUse(*view);
 }
 
 ImageUse ToolbarStripImage() {
@@ -74,7 +92,8 @@ ImageUse MenuHighlightImage(const ScreenRect& highlight) {
   return KeepsImages() ? Use(Store().highlights[{x, y}], load) : Fresh(load);
 }
 
-void ForgetCaptureImages() {
-  Objects().SnapshotImage.Delete();
-  Store() = KeptImages{};
+void PrepareMenuHighlight(const ScreenRect& highlight) {
+  if (KeepsImages()) MenuHighlightImage(highlight);
 }
+
+void ForgetCaptureImages() { Store() = KeptImages{}; }

@@ -53,6 +53,7 @@ class CanvasKnowledge {
     frozen_.Clear();
     owed_.Clear();
     pushAll_ = false;
+    visibleAtPush_ = IsWindowVisible(Objects().OverlayCanvas.GetWindow()) != FALSE;
     pushed_.TakeChangedBounds();
     // Layers that do not cover the canvas (a surface that could not be made) blend differently
     // in parts than as a whole: those captures are drawn the plain way.
@@ -127,7 +128,12 @@ class CanvasKnowledge {
   RECT TakeChanges() {
     Settle(Region(canvas_));
     const RECT changed = pushed_.TakeChangedBounds();
-    if (!pushAll_) return changed;
+    // A window shown since the last push gets all of it: what it was given while hidden shows
+    // only once the system has redrawn it.
+    const bool visible = IsWindowVisible(Objects().OverlayCanvas.GetWindow()) != FALSE;
+    const bool shown = visible && !visibleAtPush_;
+    visibleAtPush_ = visible;
+    if (!pushAll_ && !shown) return changed;
     pushAll_ = false;
     return canvas_;
   }
@@ -161,6 +167,7 @@ class CanvasKnowledge {
   Region owed_;     // RepaintBase was asked for here and not yet done
   PushedPixels pushed_;
   bool pushAll_ = false;  // drawn the plain way since the last push
+  bool visibleAtPush_ = false;
 };
 
 CanvasKnowledge& Knowledge() {

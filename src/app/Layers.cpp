@@ -23,20 +23,21 @@ void BuildLayers(HWND overlay) {
   Globals& objects = Objects();
   objects.OverlayCanvas.Attach(overlay);
   ForgetCaptureImages();  // a capture that was not ended must not lend this one its screen
-  const ImageUse snapshot = ScreenImage();
+  objects.SnapshotImage.LoadFromBytes(objects.ScreenSnapshot, false);
   RECT window{};
   GetWindowRect(overlay, &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
 
   objects.FrozenLayer.CreateSurface(width, height);
-  objects.FrozenLayer.DrawImageStretched(*snapshot, 0, 0, static_cast<float>(width),
+  objects.FrozenLayer.DrawImageStretched(objects.SnapshotImage, 0, 0, static_cast<float>(width),
                                          static_cast<float>(height));
   BlendLayer(objects.FrozenLayer, 255);
 
   objects.DimBrush.Create(ArgbFromColorRef(RGB(0, 0, 0)));
   objects.DimLayer.CreateSurface(width, height);
   objects.DimLayer.FillRectangle(objects.DimBrush, 0, 0, static_cast<float>(width), static_cast<float>(height));
+  objects.SnapshotImage.Delete();
   objects.DimBrush.Delete();
   BlendLayer(objects.DimLayer, 128);
   objects.OverlayCanvas.Present();

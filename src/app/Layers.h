@@ -9,8 +9,7 @@
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha = 255, bool alphaGiven = false);
 
 // Attaches the canvas to the overlay, builds the frozen and the dimming layer from the
-// snapshot and presents the dimmed screen. The decoded snapshot is kept for the magnifier
-// unless RedrawMode::Full is set.
+// snapshot and presents the dimmed screen.
 void BuildLayers(HWND overlay);
 
 // The whole canvas from the two layers: the frozen screen, then black at alpha 128.

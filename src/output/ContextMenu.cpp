@@ -27,6 +27,8 @@ constexpr MenuRow kRows[] = {
     {7, 138, 160},  {8, 160, 182},  {9, 182, 204},  {10, 208, 230}, {11, 230, 252},
 };
 
+ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 153, row.firstY + 22}; }
+
 }  // namespace
 
 const char* Label(MenuAction action) {
@@ -54,7 +56,7 @@ MenuHit MenuRowAt(int dx, int dy) {
     if (dy < row.firstY || dy > row.lastY) continue;
     hit.found = true;
     hit.row = row.row;
-    hit.highlight = ScreenRect{2, row.firstY, 153, row.firstY + 22};
+    hit.highlight = RowHighlight(row);
     break;
   }
   return hit;
@@ -100,6 +102,7 @@ void ContextMenu(MenuAction action) {
     Capture().MenuRect.left = origin.x;
     Capture().MenuRect.top = origin.y;
     DrawMenu(ScreenRect{});
+    for (const MenuRow& row : kRows) PrepareMenuHighlight(RowHighlight(row));
     return;
   }
   const MenuHit hit = MenuHitTest();
