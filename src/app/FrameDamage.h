@@ -8,7 +8,8 @@
 // brightness inside the selection. So the canvas keeps track of where it is known to show one
 // or the other; repainting the base is owed rather than done, and is paid only where a piece of
 // the frame is about to be blended, or, when the frame is presented, where a piece of the last
-// frame still lies. The push then copies only the rectangle that changed.
+// frame still lies. The push then covers only the rectangle around the pixels that really
+// changed (PushedPixels), and is left out when none did.
 //
 // Every drawing onto the overlay canvas goes through these functions; with RedrawMode::Full
 // they draw and push the plain way.
