@@ -51,11 +51,14 @@ void HitTest(int x, int y) {
   CaptureState& state = Capture();
   if (state.pressLocked == 1 || state.selectionMade == 0) return;
   if (x == state.lastCursorX && y == state.lastCursorY) return;
+  // Noted first: setting the pointer asks which window is under the cursor, which sends the
+  // overlay a WM_NCHITTEST, whose hit test would otherwise see a new point and set the pointer
+  // again, and again (over a hundred levels deep under Wine, a push of the canvas at each).
+  state.lastCursorX = x;
+  state.lastCursorY = y;
   SetZone(SelectionZoneAt(state.SelectionRect, x, y));
   if (StrictlyInside(state.ToolbarRect, x, y)) SetZone(HitZone::Toolbar);
   if (StrictlyInside(state.MenuRect, x, y)) SetZone(HitZone::Menu);
-  state.lastCursorX = x;
-  state.lastCursorY = y;
 }
 
 void ChooseMode() {

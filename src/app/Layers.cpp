@@ -1,6 +1,8 @@
 #include "app/Layers.h"
 
+#include "app/CaptureImages.h"
 #include "app/CaptureOverlay.h"
+#include "app/FrameDamage.h"
 #include "app/Globals.h"
 
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha, bool alphaGiven) {
@@ -20,6 +22,7 @@ void BlendLayer(const GxGraphics& layer, int alpha) {
 void BuildLayers(HWND overlay) {
   Globals& objects = Objects();
   objects.OverlayCanvas.Attach(overlay);
+  ForgetCaptureImages();  // a capture that was not ended must not lend this one its screen
   objects.SnapshotImage.LoadFromBytes(objects.ScreenSnapshot, false);
   RECT window{};
   GetWindowRect(overlay, &window);
@@ -38,9 +41,7 @@ void BuildLayers(HWND overlay) {
   objects.DimBrush.Delete();
   BlendLayer(objects.DimLayer, 128);
   objects.OverlayCanvas.Present();
+  StartFrames();
 }
 
-void RepaintBase() {
-  BlendLayer(Objects().FrozenLayer, 255);
-  BlendLayer(Objects().DimLayer, 128);
-}
+void RepaintBase() { PaintBase(); }

@@ -17,5 +17,6 @@ void BuildLayers(HWND overlay);
 // The whole canvas from the two layers: the frozen screen, then black at alpha 128.
 void RepaintBase();
 
-// Blends one screen-sized layer over the whole canvas with a constant alpha.
+// Blends one screen-sized layer over the whole canvas with a constant alpha, bypassing the
+// redraw bookkeeping: only while the layers are built.
 void BlendLayer(const GxGraphics& layer, int alpha);

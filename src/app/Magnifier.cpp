@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
+#include "app/CaptureImages.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
-#include "app/Globals.h"
+#include "app/FrameDamage.h"
 #include "app/LabelFont.h"
 #include "app/RoundedRect.h"
 #include "app/SelectionRenderer.h"
@@ -22,11 +23,7 @@ constexpr int kPanelHeight = 121;
 constexpr int kCrosshairHeight = 84;
 constexpr auto kNearestNeighbour = Gdiplus::InterpolationModeNearestNeighbor;
 
-void BlendWhole(const GxGraphics& surface, int x, int y, int alpha) {
-  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, surface.GetSurfaceWidth(),
-                                         surface.GetSurfaceHeight(), x, y, surface.GetSurfaceWidth(),
-                                         surface.GetSurfaceHeight(), alpha, 1);
-}
+void BlendWhole(const GxGraphics& surface, int x, int y, int alpha) { BlendOntoCanvas(surface, x, y, alpha, true); }
 
 }  // namespace
 
@@ -70,10 +67,9 @@ void DrawMagnifier(int x, int y) {
   backing.FillPath(brush, path);
   panel.DrawRectangle(pen, 2, 2, 120, 84);
 
-  GxImage screen;
-  screen.LoadFromBytes(Objects().ScreenSnapshot, false);
+  const ImageUse screen = ScreenImage();
   panel.SetInterpolationMode(kNearestNeighbour);
-  panel.DrawImageRectRect(screen, 3, 3, 118, 84, static_cast<float>(cursor.x - 14), static_cast<float>(cursor.y - 11),
+  panel.DrawImageRectRect(*screen, 3, 3, 118, 84, static_cast<float>(cursor.x - 14), static_cast<float>(cursor.y - 11),
                           30, 21);
 
   pen.SetColor(0xFF007AB3);

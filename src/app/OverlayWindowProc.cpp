@@ -2,6 +2,7 @@
 
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
+#include "app/FrameDamage.h"
 #include "app/Globals.h"
 #include "app/HitTest.h"
 #include "app/Layers.h"
@@ -139,6 +140,7 @@ void OnRightButtonUp() {
 }  // namespace
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageFrame frame;
   ChooseMode();
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); break;
@@ -149,6 +151,6 @@ LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_RBUTTONUP: OnRightButtonUp(); break;
     default: break;
   }
-  Objects().OverlayCanvas.Present();
+  PresentFrame();
   return Objects().OverlaySubclass.CallPrevious(window, message, wParam, lParam);
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "app/FrameDamage.h"
 #include "app/LabelFont.h"
 #include "app/Layers.h"
 #include "gx/GxFont.h"
@@ -15,16 +15,21 @@ namespace {
 
 constexpr int kLabelWidth = 72;
 constexpr int kLabelHeight = 20;
+constexpr int kHandleSize = 5;  // the frame and the handles lie within this of the surface's edges
 
-void DrawFrameAndHandles(GxGraphics& surface, GxSolidBrush& brush, int w, int h) {
+// The frame of a w × h selection and its handles, drawn on the part of the (w + 5) × (h + 5)
+// frame surface that starts at `part`.
+void DrawFrameAndHandles(GxGraphics& surface, GxSolidBrush& brush, int w, int h, POINT part) {
+  const float dx = static_cast<float>(-part.x), dy = static_cast<float>(-part.y);
   GxPen pen;
   pen.Create(kSelectionBlue, 1.0f);
-  surface.DrawRectangle(pen, 2, 2, static_cast<float>(w), static_cast<float>(h));
+  surface.DrawRectangle(pen, 2 + dx, 2 + dy, static_cast<float>(w), static_cast<float>(h));
   brush.Create(kSelectionBlue);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   const float handles[8][2] = {{0, 0},           {fw / 2 - 2, 0}, {fw, 0},  {0, fh / 2},
                                {fw, fh / 2},     {0, fh},         {fw / 2, fh}, {fw, fh}};
-  for (const auto& handle : handles) surface.FillRectangle(brush, handle[0], handle[1], 5, 5);
+  for (const auto& handle : handles)
+    surface.FillRectangle(brush, handle[0] + dx, handle[1] + dy, kHandleSize, kHandleSize);
 }
 
 void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& text) {
@@ -59,27 +64,29 @@ void DrawSelection(int left, int top, int right, int bottom) {
   int w = right - left, h = bottom - top;
   if (w == 0) w = 1;
   if (h == 0) h = 1;
-  LayeredCanvas& canvas = Objects().OverlayCanvas;
-  GxGraphics selection, labelBox, labelText;
-  selection.CreateSurface(w + 5, h + 5);
+  GxGraphics labelBox, labelText;
   labelBox.CreateSurface(kLabelWidth, kLabelHeight);
   labelText.CreateSurface(kLabelWidth, kLabelHeight);
 
   // The selection shows the frozen screen at full brightness.
-  canvas.AlphaBlendFrom(Objects().FrozenLayer.GetSurfaceDC(), left, top, w, h, left, top, w, h, 255);
+  ShowFrozen(left, top, w, h);
 
+  // The frame surface is drawn on only near its edges; on a large selection, making, drawing
+  // and blending its empty inside would cost more than all the rest.
   GxSolidBrush brush;
-  DrawFrameAndHandles(selection, brush, w, h);
+  for (const RECT& part : EdgeParts(w + 5, h + 5, kHandleSize)) {
+    GxGraphics selection;
+    selection.CreateSurface(part.right - part.left, part.bottom - part.top);
+    DrawFrameAndHandles(selection, brush, w, h, POINT{part.left, part.top});
+    BlendOntoCanvas(selection, left - 2 + part.left, top - 2 + part.top, 255, true);
+  }
   brush.SetColor(0xFF000000);
   labelBox.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
   DrawLabelText(labelText, brush, SizeLabel(Capture().SelectionRect));
 
-  canvas.AlphaBlendFrom(selection.GetSurfaceDC(), 0, 0, w + 5, h + 5, left - 2, top - 2, w + 5, h + 5, 255, 1);
   const bool above = top >= 23;
   const int labelY = above ? top - 23 : top + 1;
   const int textX = above ? left : left - 2;  // inside the selection the text sits 2 px left
-  canvas.AlphaBlendFrom(labelBox.GetSurfaceDC(), 0, 0, kLabelWidth, kLabelHeight, left, labelY, kLabelWidth,
-                        kLabelHeight, 128, 1);
-  canvas.AlphaBlendFrom(labelText.GetSurfaceDC(), 0, 0, kLabelWidth, kLabelHeight, textX, labelY, kLabelWidth,
-                        kLabelHeight, 255, 1);
+  BlendOntoCanvas(labelBox, left, labelY, 128, true);
+  BlendOntoCanvas(labelText, textX, labelY, 255, true);
 }

@@ -1,9 +1,8 @@
 #include "app/Toolbar.h"
 
+#include "app/CaptureImages.h"
 #include "app/Desktop.h"
-#include "app/EmbeddedAssets.h"
-#include "app/Globals.h"
-#include "app/Resources.h"
+#include "app/FrameDamage.h"
 #include "app/RoundedRect.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
@@ -87,9 +86,8 @@ ScreenRect PlaceToolbar(const ScreenRect& s, int surfaceWidth, int surfaceHeight
 }
 
 void DrawToolbar(const ScreenRect& highlight, bool highlighted) {
-  GxImage strip;
-  strip.LoadFromBytes(ResourceBytes(IDR_TOOLBAR_STRIP), false);
-  const int stripWidth = strip.GetWidth(), stripHeight = strip.GetHeight();
+  const ImageUse strip = ToolbarStripImage();
+  const int stripWidth = strip->GetWidth(), stripHeight = strip->GetHeight();
   GxGraphics surface;
   surface.CreateSurface(stripWidth + 4, stripHeight + 4);
   const int surfaceWidth = surface.GetSurfaceWidth(), surfaceHeight = surface.GetSurfaceHeight();
@@ -114,13 +112,11 @@ void DrawToolbar(const ScreenRect& highlight, bool highlighted) {
     surface.FillPath(brush, path);
     surface.DrawPath(pen, path);
   }
-  surface.DrawImageStretched(strip, 1, 1, static_cast<float>(stripWidth), static_cast<float>(stripHeight));
+  surface.DrawImageStretched(*strip, 1, 1, static_cast<float>(stripWidth), static_cast<float>(stripHeight));
 
   CaptureState& state = Capture();
   state.ToolbarRect = PlaceToolbar(state.SelectionRect, surfaceWidth, surfaceHeight, stripHeight, ScreenHeight());
-  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, surfaceWidth, surfaceHeight,
-                                         state.ToolbarRect.left, state.ToolbarRect.top, surfaceWidth,
-                                         surfaceHeight, 255, 1);
+  BlendOntoCanvas(surface, state.ToolbarRect.left, state.ToolbarRect.top, 255, true);
 }
 
 void ToolbarDispatch(ToolbarAction action) {

@@ -1,5 +1,7 @@
+#include "app/CaptureImages.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
+#include "app/FrameDamage.h"
 #include "app/Globals.h"
 #include "app/HitTest.h"
 #include "app/Layers.h"
@@ -8,6 +10,8 @@
 
 void CancelCapture() {
   Globals& objects = Objects();
+  EndFrames();
+  ForgetCaptureImages();
   objects.FrozenLayer.Delete();
   objects.DimLayer.Delete();
   objects.OverlayCanvas.Detach();

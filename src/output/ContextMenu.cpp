@@ -1,10 +1,9 @@
 #include "output/ContextMenu.h"
 
+#include "app/CaptureImages.h"
 #include "app/Desktop.h"
-#include "app/EmbeddedAssets.h"
-#include "app/Globals.h"
+#include "app/FrameDamage.h"
 #include "app/Layers.h"
-#include "app/Resources.h"
 #include "app/RoundedRect.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
@@ -12,7 +11,6 @@
 #include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
 #include "output/Commands.h"
-#include "output/CropAndEncode.h"
 
 namespace {
 
@@ -28,6 +26,8 @@ constexpr MenuRow kRows[] = {
     {1, 2, 24},     {2, 24, 46},    {3, 46, 68},    {4, 68, 90},   {5, 90, 112},  {6, 112, 134},
     {7, 138, 160},  {8, 160, 182},  {9, 182, 204},  {10, 208, 230}, {11, 230, 252},
 };
+
+ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 153, row.firstY + 22}; }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ MenuHit MenuRowAt(int dx, int dy) {
     if (dy < row.firstY || dy > row.lastY) continue;
     hit.found = true;
     hit.row = row.row;
-    hit.highlight = ScreenRect{2, row.firstY, 153, row.firstY + 22};
+    hit.highlight = RowHighlight(row);
     break;
   }
   return hit;
@@ -69,8 +69,7 @@ MenuHit MenuHitTest() {
 }
 
 void DrawMenu(const ScreenRect& r) {
-  GxImage normal;
-  normal.LoadFromBytes(ResourceBytes(IDR_MENU_NORMAL), false);
+  const ImageUse normal = MenuImage();
   GxGraphics surface;
   surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
   GxPath path;
@@ -83,21 +82,17 @@ void DrawMenu(const ScreenRect& r) {
   pen.Create(ArgbFromColorRef(RGB(102, 102, 102)), 1.0f);
   surface.FillPath(brush, path);
   surface.DrawPath(pen, path);
-  surface.DrawImageStretched(normal, 2, 2, static_cast<float>(normal.GetWidth()),
-                             static_cast<float>(normal.GetHeight()));
+  surface.DrawImageStretched(*normal, 2, 2, static_cast<float>(normal->GetWidth()),
+                             static_cast<float>(normal->GetHeight()));
   if (r.left != 0 && r.top != 0 && r.right != 0 && r.bottom != 0) {
-    std::string ownFormat;  // the highlighted image's own: PNG
-    const Bytes strip = CropAndEncode(ResourceBytes(IDR_MENU_HIGHLIGHT), r.left - 2, r.top - 2, 151, 22, ownFormat);
-    GxImage highlighted;
-    highlighted.LoadFromBytes(strip, false);
-    surface.DrawImageStretched(highlighted, static_cast<float>(r.left), static_cast<float>(r.top),
+    const ImageUse highlighted = MenuHighlightImage(r);
+    surface.DrawImageStretched(*highlighted, static_cast<float>(r.left), static_cast<float>(r.top),
                                static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top));
   }
   ScreenRect& menu = Capture().MenuRect;
   menu.right = menu.left + surface.GetSurfaceWidth();
   menu.bottom = menu.top + surface.GetSurfaceHeight();
-  Objects().OverlayCanvas.AlphaBlendFrom(surface.GetSurfaceDC(), 0, 0, kMenuSurfaceWidth, kMenuSurfaceHeight,
-                                         menu.left, menu.top, kMenuSurfaceWidth, kMenuSurfaceHeight, 255, 1);
+  BlendOntoCanvas(surface, menu.left, menu.top, 255, true);
 }
 
 void ContextMenu(MenuAction action) {
@@ -107,6 +102,7 @@ void ContextMenu(MenuAction action) {
     Capture().MenuRect.left = origin.x;
     Capture().MenuRect.top = origin.y;
     DrawMenu(ScreenRect{});
+    for (const MenuRow& row : kRows) PrepareMenuHighlight(RowHighlight(row));
     return;
   }
   const MenuHit hit = MenuHitTest();

@@ -1,6 +1,7 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
+#include "app/FrameDamage.h"
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "output/CanvasToBmp.h"
@@ -10,7 +11,7 @@
 
 void FinishCapture() {
   Globals& objects = Objects();
-  BlendLayer(objects.FrozenLayer, 255);  // wipe dimming, frame, label, toolbar and menu
+  ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());  // wipe dimming, frame, label, toolbar and menu
   const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());
   const ScreenRect& s = Capture().SelectionRect;
   std::string format;  // the source's own: BMP

@@ -5,6 +5,7 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
+#include "app/FrameDamage.h"
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/SelectionRenderer.h"
@@ -62,7 +63,7 @@ std::string FormatForFilter(int filterIndex) {
 
 void SaveCapture() {
   Globals& objects = Objects();
-  BlendLayer(objects.FrozenLayer, 255);
+  ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());
   const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());
   RepaintBase();  // what the overlay shows while the dialog is open
 

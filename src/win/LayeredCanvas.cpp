@@ -12,14 +12,20 @@ RECT WindowRectOf(HWND window) {
 
 LayeredCanvas::~LayeredCanvas() { Detach(); }
 
-bool LayeredCanvas::Push(HDC source, int alpha) const {
+bool LayeredCanvas::Push(HDC source, int alpha, const RECT* dirty) const {
   const RECT rect = WindowRectOf(window_);
   POINT position{rect.left, rect.top};
   SIZE size{rect.right - rect.left, rect.bottom - rect.top};
   POINT origin{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha & 0xFF), AC_SRC_ALPHA};
   HDC screen = ::GetDC(window_);
-  const BOOL pushed = UpdateLayeredWindow(window_, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA);
+  BOOL pushed = FALSE;
+  if (dirty) {
+    UPDATELAYEREDWINDOWINFO info{sizeof info, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA, dirty};
+    pushed = UpdateLayeredWindowIndirect(window_, &info);
+  } else {
+    pushed = UpdateLayeredWindow(window_, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA);
+  }
   ReleaseDC(window_, screen);
   return pushed != FALSE;
 }
@@ -69,6 +75,11 @@ bool LayeredCanvas::AlphaBlendFrom(HDC source, OptInt srcX, OptInt srcY, OptInt 
 bool LayeredCanvas::Present() {
   if (!attached_) return false;
   return Push(surface_.GetSurfaceDC(), alpha_);
+}
+
+bool LayeredCanvas::PresentDirty(const RECT& dirty) {
+  if (!attached_) return false;
+  return Push(surface_.GetSurfaceDC(), alpha_, &dirty);
 }
 
 bool LayeredCanvas::ResizeSurface(int width, int height) {

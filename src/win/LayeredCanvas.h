@@ -30,6 +30,9 @@ class LayeredCanvas {
                       OptInt perPixelAlpha = {});
   // Shows the surface as the window's content, scaled by the canvas alpha.
   bool Present();
+  // The same when only `dirty` (surface pixels) changed since the last push: only that part is
+  // copied to the window.
+  bool PresentDirty(const RECT& dirty);
   // A new, empty surface; the window must have this size before the next Present.
   bool ResizeSurface(int width, int height);
   HDC GetSurfaceDC() const { return surface_.GetSurfaceDC(); }
@@ -46,7 +49,7 @@ class LayeredCanvas {
   COLORREF GetSurfacePixel(int x, int y) const { return surface_.GetSurfacePixel(x, y); }
 
  private:
-  bool Push(HDC source, int alpha) const;
+  bool Push(HDC source, int alpha, const RECT* dirty = nullptr) const;
 
   LONG savedExStyle_ = 0;
   bool attached_ = false;

@@ -1,0 +1,99 @@
+#include "app/CaptureImages.h"
+
+#include <functional>
+#include <map>
+#include <utility>
+
+#include "app/EmbeddedAssets.h"
+#include "app/Globals.h"
+#include "app/RedrawMode.h"
+#include "app/Resources.h"
+#include "gx/GxBitmap.h"
+#include "output/CropAndEncode.h"
+
+namespace {
+
+constexpr int kMenuImageWidth = 151;
+constexpr int kMenuRowHeight = 22;
+
+using Loader = std::function<void(GxImage&)>;
+
+void LoadBytes(GxImage& image, const Bytes& bytes) { image.LoadFromBytes(bytes, false); }
+
+struct KeptImages {
+  std::unique_ptr<GxBitmap> screen;
+  std::unique_ptr<GxImage> strip, menu;
+  std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights;  // by the row's left, top
+};
+
+KeptImages& Store() {
+  static KeptImages store;
+  return store;
+}
+
+bool KeepsImages() { return CurrentRedrawMode() != RedrawMode::Full; }
+
+ImageUse Fresh(const Loader& load) {
+  auto own = std::make_unique<GxImage>();
+  load(*own);
+  return ImageUse(std::move(own));
+}
+
+// A failed decode is tried again on the next use, as a fresh decode would be.
+ImageUse Kept(GxImage& kept, const Loader& load) {
+  if (!kept.IsValid()) load(kept);
+  return ImageUse(kept);
+}
+
+ImageUse Use(std::unique_ptr<GxImage>& slot, const Loader& load) {
+  if (!KeepsImages()) return Fresh(load);
+  if (!slot) slot = std::make_unique<GxImage>();
+  return Kept(*slot, load);
+}
+
+}  // namespace
+
+// A bitmap over the frozen layer's pixels (rows bottom-up, so it starts at the last one), or the
+// screen copy decoded when there is no frozen layer to look at.
+void ViewFrozenLayer(GxBitmap& view) {
+  DIBSECTION dib{};
+  HBITMAP layer = Objects().FrozenLayer.GetSurfaceBitmap();
+  if (!layer || GetObjectA(layer, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits || dib.dsBmih.biHeight < 0) {
+    LoadBytes(view, Objects().ScreenSnapshot);
+    return;
+  }
+  const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight, stride = dib.dsBm.bmWidthBytes;
+  auto* lastRow = static_cast<unsigned char*>(dib.dsBm.bmBits) + static_cast<size_t>(height - 1) * stride;
+  view.CreateFromScan0(width, height, -stride, PixelFormat32bppRGB, lastRow);
+}
+
+ImageUse ScreenImage() {
+  if (!KeepsImages()) return Fresh([](GxImage& image) { LoadBytes(image, Objects().ScreenSnapshot); });
+  std::unique_ptr<GxBitmap>& view = Store().screen;
+  if (!view) view = std::make_unique<GxBitmap>();
+  if (!view->IsValid()) ViewFrozenLayer(*view);
+  return ImageUse(*view);
+}
+
+ImageUse ToolbarStripImage() {
+  return Use(Store().strip, [](GxImage& image) { LoadBytes(image, ResourceBytes(IDR_TOOLBAR_STRIP)); });
+}
+
+ImageUse MenuImage() {
+  return Use(Store().menu, [](GxImage& image) { LoadBytes(image, ResourceBytes(IDR_MENU_NORMAL)); });
+}
+
+ImageUse MenuHighlightImage(const ScreenRect& highlight) {
+  const int x = highlight.left - 2, y = highlight.top - 2;  // the image lies 2 px into the menu
+  const Loader load = [x, y](GxImage& image) {
+    std::string ownFormat;  // the highlighted image's own: PNG
+    LoadBytes(image, CropAndEncode(ResourceBytes(IDR_MENU_HIGHLIGHT), x, y, kMenuImageWidth, kMenuRowHeight, ownFormat));
+  };
+  return KeepsImages() ? Use(Store().highlights[{x, y}], load) : Fresh(load);
+}
+
+void PrepareMenuHighlight(const ScreenRect& highlight) {
+  if (KeepsImages()) MenuHighlightImage(highlight);
+}
+
+void ForgetCaptureImages() { Store() = KeptImages{}; }

@@ -1,0 +1,36 @@
+#pragma once
+// The images the overlay draws from: the screen copy, the toolbar strip and the two menu
+// images. Decoding them is most of the cost of a drawing (the screen copy of a 4K screen takes
+// far longer than everything else the magnifier does), so they are kept for the life of a
+// capture; with RedrawMode::Full every drawing decodes its own and releases it.
+
+#include <memory>
+
+#include "app/CaptureState.h"
+#include "gx/GxImage.h"
+
+// One drawing's hold on an image.
+class ImageUse {
+ public:
+  explicit ImageUse(const GxImage& kept) : image_(&kept) {}
+  explicit ImageUse(std::unique_ptr<GxImage> own) : own_(std::move(own)), image_(own_.get()) {}
+  const GxImage& operator*() const { return *image_; }
+  const GxImage* operator->() const { return image_; }
+
+ private:
+  std::unique_ptr<GxImage> own_;
+  const GxImage* image_;
+};
+
+// The screen copy taken when the overlay opened. Kept, it is a view of the frozen layer's own
+// pixels (the screen copy at 1:1): no second copy of the screen is held.
+ImageUse ScreenImage();
+ImageUse ToolbarStripImage();
+ImageUse MenuImage();
+// The strip of the highlighted menu image under a row's highlight rectangle (menu coordinates).
+ImageUse MenuHighlightImage(const ScreenRect& highlight);
+// Makes the strip for a row ready when images are kept, so that hovering the row later costs no
+// decoding; does nothing otherwise.
+void PrepareMenuHighlight(const ScreenRect& highlight);
+// The capture is over: its screen copy must not be shown by the next one.
+void ForgetCaptureImages();

@@ -1,0 +1,242 @@
+#include "app/FrameDamage.h"
+
+#include "app/Globals.h"
+#include "app/PushedPixels.h"
+#include "app/Region.h"
+
+namespace {
+
+int messageDepth = 0;
+bool pushing = false;
+
+RECT Rect(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
+
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// An empty rectangle for a surface whose bitmap could not be made.
+RECT SurfaceRect(const GxGraphics& surface) {
+  if (!surface.GetSurfaceBitmap()) return RECT{};
+  return Rect(0, 0, surface.GetSurfaceWidth(), surface.GetSurfaceHeight());
+}
+
+bool IsEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
+
+// A blend can be cut into parts when its source rectangle lies wholly on the source: then each
+// pixel's result depends only on the source and canvas pixel, not on the rest of the blend.
+bool Divisible(const GxGraphics& source, const RECT& sourceRect) {
+  return !IsEmpty(sourceRect) && Contains(SurfaceRect(source), sourceRect);
+}
+
+// One blend onto the canvas from the same-sized rectangle of the source at `offset` from it.
+void Blend(const GxGraphics& source, const RECT& onCanvas, POINT offset, int alpha, bool perPixelAlpha) {
+  const int width = onCanvas.right - onCanvas.left, height = onCanvas.bottom - onCanvas.top;
+  Objects().OverlayCanvas.AlphaBlendFrom(source.GetSurfaceDC(), onCanvas.left - offset.x, onCanvas.top - offset.y,
+                                         width, height, onCanvas.left, onCanvas.top, width, height, alpha,
+                                         perPixelAlpha ? 1 : 0);
+}
+
+// What the canvas is known to show. The knowledge holds for pixels that nothing has blended
+// over since; in RedrawMode::Full nothing is known.
+class CanvasKnowledge {
+ public:
+  bool Active() const { return active_ && Objects().OverlayCanvas.IsAttached(); }
+
+  void End() { active_ = false; }
+
+  void Start() {
+    const LayeredCanvas& canvas = Objects().OverlayCanvas;
+    canvas_ = Rect(0, 0, canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight());
+    base_ = Region(canvas_);
+    frozen_.Clear();
+    owed_.Clear();
+    pushAll_ = false;
+    visibleAtPush_ = IsWindowVisible(Objects().OverlayCanvas.GetWindow()) != FALSE;
+    pushed_.TakeChangedBounds();
+    // Layers that do not cover the canvas (a surface that could not be made) blend differently
+    // in parts than as a whole: those captures are drawn the plain way.
+    active_ = Contains(SurfaceRect(Objects().FrozenLayer), canvas_) && Contains(SurfaceRect(Objects().DimLayer), canvas_);
+  }
+
+  // Drawn the plain way: nothing is known any more.
+  void Forget() {
+    base_.Clear();
+    frozen_.Clear();
+    owed_.Clear();
+    pushAll_ = true;
+  }
+
+  void OweBase() {
+    owed_ = Region(canvas_);
+    owed_.Remove(base_);
+    if (messageDepth == 0) Settle(Region(canvas_));
+  }
+
+  // Pays the owed base repaint where it lies within `area`.
+  void Settle(const Region& area) {
+    Region due = owed_.Copy();
+    due.IntersectWith(area);
+    if (due.IsEmpty()) return;
+    pushed_.Keep(due);
+    for (const RECT& rect : due.Rects()) {
+      Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
+      Blend(Objects().DimLayer, rect, POINT{0, 0}, 128, false);
+    }
+    owed_.Remove(due);
+    frozen_.Remove(due);
+    base_.Add(due);
+  }
+
+  // The frozen layer copied over `rect`: the result does not depend on what was there, so
+  // neither an owed base nor pixels that already show the frozen screen need any work.
+  void ShowFrozen(const RECT& rect) {
+    const GxGraphics& frozen = Objects().FrozenLayer;
+    if (!Divisible(frozen, rect)) {
+      BlendWhole(frozen, rect, POINT{0, 0}, 255, false);
+      return;
+    }
+    Region area = Clipped(rect);
+    Region work = area.Copy();
+    work.Remove(frozen_);
+    pushed_.Keep(work);
+    for (const RECT& part : work.Rects()) Blend(frozen, part, POINT{0, 0}, 255, false);
+    owed_.Remove(area);
+    base_.Remove(area);
+    frozen_.Add(area);
+  }
+
+  // A whole surface onto `rect`: only its part on the canvas is blended, after the base owed
+  // there has been painted.
+  void BlendSurface(const GxGraphics& source, const RECT& rect, int alpha, bool perPixelAlpha) {
+    const POINT offset{rect.left, rect.top};
+    RECT visible{};
+    if (!Divisible(source, Rect(0, 0, rect.right - rect.left, rect.bottom - rect.top)) ||
+        !IntersectRect(&visible, &rect, &canvas_)) {
+      BlendWhole(source, rect, offset, alpha, perPixelAlpha);
+      return;
+    }
+    const Region area(visible);
+    Settle(area);
+    pushed_.Keep(area);
+    Blend(source, visible, offset, alpha, perPixelAlpha);
+    Drawn(area);
+  }
+
+  // Pays what is owed; the rectangle that changed since the last push (empty when none).
+  RECT TakeChanges() {
+    Settle(Region(canvas_));
+    const RECT changed = pushed_.TakeChangedBounds();
+    // A window shown since the last push gets all of it: what it was given while hidden shows
+    // only once the system has redrawn it.
+    const bool visible = IsWindowVisible(Objects().OverlayCanvas.GetWindow()) != FALSE;
+    const bool shown = visible && !visibleAtPush_;
+    visibleAtPush_ = visible;
+    if (!pushAll_ && !shown) return changed;
+    pushAll_ = false;
+    return canvas_;
+  }
+
+ private:
+  Region Clipped(const RECT& rect) const {
+    Region area(rect);
+    area.IntersectWith(Region(canvas_));
+    return area;
+  }
+
+  // A blend that cannot be cut (or would fail) is made as it is; its whole rectangle counts as
+  // drawn on.
+  void BlendWhole(const GxGraphics& source, const RECT& rect, POINT offset, int alpha, bool perPixelAlpha) {
+    Region area = Clipped(rect);
+    Settle(area);
+    pushed_.Keep(area);
+    Blend(source, rect, offset, alpha, perPixelAlpha);
+    Drawn(area);
+  }
+
+  void Drawn(const Region& area) {
+    base_.Remove(area);
+    frozen_.Remove(area);
+  }
+
+  bool active_ = false;
+  RECT canvas_{};
+  Region base_;     // shows the frozen screen under the dimming layer
+  Region frozen_;   // shows the frozen screen as it is
+  Region owed_;     // RepaintBase was asked for here and not yet done
+  PushedPixels pushed_;
+  bool pushAll_ = false;  // drawn the plain way since the last push
+  bool visibleAtPush_ = false;
+};
+
+CanvasKnowledge& Knowledge() {
+  static CanvasKnowledge knowledge;
+  return knowledge;
+}
+
+bool Tracking() { return CurrentRedrawMode() == RedrawMode::Damage && Knowledge().Active(); }
+
+void BlendLayerWhole(const GxGraphics& layer, int alpha) {
+  const LayeredCanvas& canvas = Objects().OverlayCanvas;
+  Blend(layer, Rect(0, 0, canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight()), POINT{0, 0}, alpha, false);
+}
+
+}  // namespace
+
+void StartFrames() { Knowledge().Start(); }
+void EndFrames() { Knowledge().End(); }
+
+MessageFrame::MessageFrame() { ++messageDepth; }
+MessageFrame::~MessageFrame() { --messageDepth; }
+
+void PaintBase() {
+  if (Tracking()) {
+    Knowledge().OweBase();
+    return;
+  }
+  Knowledge().Forget();
+  BlendLayerWhole(Objects().FrozenLayer, 255);
+  BlendLayerWhole(Objects().DimLayer, 128);
+}
+
+void ShowFrozen(int x, int y, int width, int height) {
+  const RECT rect = Rect(x, y, width, height);
+  if (Tracking()) {
+    Knowledge().ShowFrozen(rect);
+    return;
+  }
+  Knowledge().Forget();
+  Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
+}
+
+void BlendOntoCanvas(const GxGraphics& surface, int x, int y, int alpha, bool perPixelAlpha) {
+  const RECT rect = Rect(x, y, surface.GetSurfaceWidth(), surface.GetSurfaceHeight());
+  if (Tracking()) {
+    Knowledge().BlendSurface(surface, rect, alpha, perPixelAlpha);
+    return;
+  }
+  Knowledge().Forget();
+  Blend(surface, rect, POINT{x, y}, alpha, perPixelAlpha);
+}
+
+std::vector<RECT> EdgeParts(int width, int height, int margin) {
+  if (CurrentRedrawMode() == RedrawMode::Full || width <= 2 * margin || height <= 2 * margin)
+    return {Rect(0, 0, width, height)};
+  return {RECT{0, 0, width, margin}, RECT{0, height - margin, width, height}, RECT{0, margin, margin, height - margin},
+          RECT{width - margin, margin, width, height - margin}};
+}
+
+bool PresentFrame() {
+  if (pushing) return false;
+  pushing = true;
+  bool pushed = false;
+  if (Tracking()) {
+    const RECT changed = Knowledge().TakeChanges();
+    pushed = IsEmpty(changed) || Objects().OverlayCanvas.PresentDirty(changed);
+  } else {
+    pushed = Objects().OverlayCanvas.Present();
+  }
+  pushing = false;
+  return pushed;
+}

@@ -1,0 +1,201 @@
+// The overlay redrawn by damage (the program's way) shows exactly the pixels of the plain full
+// redraw, frame by frame, through a long scripted interaction, and produces the same output.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CaptureOverlay.h"
+#include "app/Desktop.h"
+#include "app/Globals.h"
+#include "app/RedrawMode.h"
+#include "output/Commands.h"
+#include "support/OverlayFixture.h"
+#include "win/Form.h"
+
+namespace {
+
+using Frame = std::vector<std::uint32_t>;
+
+// Every byte of the canvas, alpha included, straight from its DIB section.
+Frame CanvasBytes() {
+  GdiFlush();
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
+  DIBSECTION dib{};
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
+  const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  return Frame(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
+}
+
+// The screen under the overlay as the system shows it (the overlay lies at 0, 0), in the
+// canvas's layout: 32-bit pixels, rows bottom-up, the fourth byte zero.
+Frame ScreenBytes(int width, int height) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+  GdiFlush();
+  Frame pixels;
+  if (bits) {
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels.assign(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+Frame WithoutAlpha(Frame pixels) {
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// "" when equal, else how many pixels differ and where the first one is (rows are bottom-up).
+std::string Difference(const Frame& plain, const Frame& damage, int width) {
+  if (plain.size() != damage.size()) return "sizes " + std::to_string(plain.size()) + " and " + std::to_string(damage.size());
+  size_t differing = 0, first = 0;
+  for (size_t i = 0; i < plain.size(); ++i)
+    if (plain[i] != damage[i] && differing++ == 0) first = i;
+  if (differing == 0) return "";
+  const int height = static_cast<int>(plain.size() / static_cast<size_t>(width));
+  char text[160];
+  std::snprintf(text, sizeof text, "%u pixels differ, first at (%d, %d): plain %08X, damage %08X",
+                static_cast<unsigned>(differing), static_cast<int>(first % width),
+                height - 1 - static_cast<int>(first / width), plain[first], damage[first]);
+  return text;
+}
+
+}  // namespace
+
+class RedrawIdentityTest : public OverlayTest {
+ protected:
+  void TearDown() override {
+    OverlayTest::TearDown();
+    SetRedrawMode(RedrawMode::Damage);
+  }
+
+  // Opens a fresh overlay in the given mode and runs the script, calling `frame` after each step.
+  void Run(RedrawMode mode, const std::function<void(const std::string&)>& frame) {
+    if (TheOverlay().IsLoaded()) CancelCapture();
+    SetRedrawMode(mode);
+    OverrideCursorPosition(POINT{5, 5});
+    ASSERT_TRUE(TheOverlay().Load(false));
+    frame("opened");
+    Script([&](const std::string& step) {
+      if (TheOverlay().IsLoaded()) frame(step);
+    });
+  }
+
+  // Everything the overlay draws: the magnifier at the edges, drawing over and across the press
+  // point, the toolbar below, above and inside, resizing by corner and edge, moving against the
+  // screen's edges, a selection hanging off the left edge, the menu and its commands.
+  void Script(const std::function<void(const std::string&)>& frame) {
+    auto step = [&](const std::string& name, const std::function<void()>& act) {
+      act();
+      frame(name);
+    };
+    for (POINT p : {POINT{100, 100}, POINT{700, 50}, POINT{795, 595}, POINT{0, 0}, POINT{400, 300}})
+      step("look " + std::to_string(p.x) + "," + std::to_string(p.y), [&] { MoveTo(p.x, p.y); });
+
+    step("press", [&] { Press(200, 150); });
+    for (POINT p : {POINT{260, 200}, POINT{200, 150}, POINT{200, 300}, POINT{150, 100}, POINT{420, 330}})
+      step("draw to " + std::to_string(p.x) + "," + std::to_string(p.y), [&] { MoveTo(p.x, p.y); });
+    step("release", [&] { Release(420, 330); });
+    step("away", [&] { MoveTo(5, 5); });
+    const ScreenRect toolbar = State().ToolbarRect;
+    for (int dx : {17, 150, 225, 290, 330})
+      step("toolbar dx " + std::to_string(dx), [&] { MoveTo(toolbar.left + dx, toolbar.top + 12); });
+
+    step("corner", [&] { MoveTo(420, 330); });
+    step("corner press", [&] { Press(420, 330); });
+    for (POINT p : {POINT{440, 350}, POINT{470, 380}, POINT{100, 60}, POINT{130, 90}})
+      step("corner to " + std::to_string(p.x) + "," + std::to_string(p.y), [&] { MoveTo(p.x, p.y); });
+    step("corner release", [&] { Release(130, 90); });
+
+    const ScreenRect s = State().SelectionRect;
+    const int middle = (s.left + s.right) / 2;
+    step("top edge", [&] { MoveTo(middle, s.top); });
+    step("top press", [&] { Press(middle, s.top); });
+    for (int y : {s.top + 5, 10, 2, 40})
+      step("top to " + std::to_string(y), [&] { MoveTo(middle, y); });
+    step("top release", [&] { Release(middle, 40); });
+
+    const ScreenRect t = State().SelectionRect;
+    const int cx = (t.left + t.right) / 2, cy = (t.top + t.bottom) / 2;
+    step("inside", [&] { MoveTo(cx, cy); });
+    step("move press", [&] { Press(cx, cy); });
+    for (POINT d : {POINT{7, 3}, POINT{500, 0}, POINT{400, 300}, POINT{-20, -10}, POINT{-700, 0}})
+      step("move by " + std::to_string(d.x) + "," + std::to_string(d.y), [&] { MoveTo(cx + d.x, cy + d.y); });
+    step("move release", [&] { Release(cx - 700, cy); });
+
+    // Against the left edge: a right edge dragged onto x = 0 leaves the selection at -1..1.
+    const ScreenRect u = State().SelectionRect;
+    const int uy = (u.top + u.bottom) / 2;
+    step("right edge", [&] { MoveTo(u.right, uy); });
+    step("right press", [&] { Press(u.right, uy); });
+    step("right first", [&] { MoveTo(u.right - 1, uy); });
+    step("right to 0", [&] { MoveTo(0, uy); });
+    step("right release", [&] { Release(0, uy); });
+    step("reset", [&] { RightClick(600, 20); });
+
+    step("tall press", [&] { Press(300, 10); });
+    step("tall draw", [&] { MoveTo(500, 595); });
+    step("tall release", [&] { Release(500, 595); });
+    step("menu", [&] { RightClick(450, 500); });
+    const ScreenRect menu = State().MenuRect;
+    for (int dy : {24, 136, 150, 240, 300})
+      step("menu dy " + std::to_string(dy), [&] { MoveTo(menu.left + 60, menu.top + dy); });
+    step("menu row 1", [&] { Press(menu.left + 60, menu.top + 10); });
+    step("menu row 1 up", [&] { Release(menu.left + 60, menu.top + 10); });
+    step("menu closed", [&] { Press(20, 20); });
+    step("menu closed up", [&] { Release(20, 20); });
+    step("menu again", [&] { RightClick(350, 100); });
+    const ScreenRect bar = State().ToolbarRect;
+    step("menu closed by toolbar", [&] { RightClick(bar.left + 100, bar.top + 12); });
+    step("menu third", [&] { RightClick(350, 100); });
+    const ScreenRect third = State().MenuRect;
+    step("reselect", [&] { Press(third.left + 60, third.top + 150); });
+    step("reselect up", [&] { Release(third.left + 60, third.top + 150); });
+    step("look again", [&] { MoveTo(30, 580); });
+  }
+};
+
+TEST_F(RedrawIdentityTest, DamageRedrawShowsThePixelsOfTheFullRedraw) {
+  std::vector<std::pair<std::string, Frame>> plain;
+  Run(RedrawMode::Full, [&](const std::string& step) { plain.emplace_back(step, CanvasBytes()); });
+  ASSERT_GT(plain.size(), 60u);
+  ASSERT_EQ(plain.front().second.size(), static_cast<size_t>(ScreenWidth()) * static_cast<size_t>(ScreenHeight()));
+
+  size_t index = 0;
+  Run(RedrawMode::Damage, [&](const std::string& step) {
+    ASSERT_LT(index, plain.size()) << "more steps than before, at " << step;
+    ASSERT_EQ(step, plain[index].first);
+    EXPECT_EQ(Difference(plain[index].second, CanvasBytes(), ScreenWidth()), "") << "after " << step;
+    ++index;
+  });
+  EXPECT_EQ(index, plain.size());
+}
+
+TEST_F(RedrawIdentityTest, TheWindowShowsTheCanvasAfterEveryStep) {
+  // The window gets only the rectangle a frame changed: nothing may be left out of it.
+  for (RedrawMode mode : {RedrawMode::Full, RedrawMode::Damage}) {
+    Run(mode, [&](const std::string& step) {
+      PumpPendingMessages();  // the system redraws a newly shown window from what it was given
+      const Frame canvas = WithoutAlpha(CanvasBytes());
+      const Frame screen = WithoutAlpha(ScreenBytes(ScreenWidth(), ScreenHeight()));
+      EXPECT_EQ(Difference(canvas, screen, ScreenWidth()), "")
+          << (mode == RedrawMode::Full ? "full" : "damage") << ", after " << step;
+    });
+  }
+}

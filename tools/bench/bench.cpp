@@ -1,0 +1,94 @@
+// bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]
+//
+// Opens the capture overlay over a synthetic screen of the display's size and times each kind
+// of interaction through the real message path (see Scenario.cpp). Prints a table; with --json
+// also writes the figures for scripts/bench.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Report.h"
+#include "Scenario.h"
+#include "app/Desktop.h"
+#include "app/RedrawMode.h"
+#include "app/Startup.h"
+
+namespace {
+
+struct Arguments {
+  std::string mode = "damage";
+  std::string json;
+  ScenarioOptions scenario;
+  bool ok = true;
+};
+
+Arguments Parse(int argc, char** argv) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string name = argv[i];
+    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (!value) {
+      args.ok = false;
+    } else if (name == "--mode") {
+      args.mode = value;
+    } else if (name == "--json") {
+      args.json = value;
+    } else if (name == "--moves") {
+      args.scenario.moves = std::atoi(value);
+    } else if (name == "--repeats") {
+      args.scenario.repeats = std::atoi(value);
+    } else {
+      args.ok = false;
+    }
+    ++i;
+  }
+  if (args.mode != "full" && args.mode != "damage") args.ok = false;
+  if (args.scenario.moves < 1 || args.scenario.repeats < 1) args.ok = false;
+  return args;
+}
+
+std::string PrivateDirectory() {
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  const std::string path = std::string(base) + "screencut-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(path.c_str(), nullptr);
+  return path;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments args = Parse(argc, argv);
+  if (!args.ok) {
+    std::fprintf(stderr, "usage: bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]\n");
+    return 2;
+  }
+  CreateGlobals();
+  std::atexit(ReleaseGlobals);
+  if (!StartGdiplus()) {
+    std::fprintf(stderr, "bench: GDI+ could not be started\n");
+    return 1;
+  }
+  SetRedrawMode(args.mode == "full" ? RedrawMode::Full : RedrawMode::Damage);
+  args.scenario.saveDir = PrivateDirectory();
+  const RunInfo run{ScreenWidth(), ScreenHeight(), args.mode};
+  const BenchResults results = RunScenario(args.scenario);
+  RemoveDirectoryA(args.scenario.saveDir.c_str());
+  PrintTable(stdout, run, results);
+  if (!args.json.empty() && !WriteText(args.json, ToJson(run, results))) {
+    std::fprintf(stderr, "bench: cannot write %s\n", args.json.c_str());
+    return 1;
+  }
+  return 0;
+}
