@@ -56,10 +56,13 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 }  // namespace
 
 void Form::RunModalLoop() {
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
-  for (HWND other : disabled)
-    if (other != window_) EnableWindow(other, FALSE);
+  std::vector<HWND> enabled;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&enabled));
+  for (HWND other : enabled) {
+    if (other == window_) continue;
+    EnableWindow(other, FALSE);
+    disabledByModalLoop_.push_back(other);
+  }
   MSG message;
   while (window_) {
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -70,12 +73,20 @@ void Form::RunModalLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  for (HWND other : disabled)
-    if (other != window_ && IsWindow(other)) EnableWindow(other, TRUE);
+  EnableWindowsDisabledByModalLoop();
+}
+
+void Form::EnableWindowsDisabledByModalLoop() {
+  for (HWND other : disabledByModalLoop_)
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  disabledByModalLoop_.clear();
 }
 
 void Form::Close() {
   if (!window_) return;
+  // Before the window goes: while they are still disabled, the system hands the activation to
+  // some other program's window instead of the one that opened this form.
+  EnableWindowsDisabledByModalLoop();
   DestroyWindow(window_);
 }
 

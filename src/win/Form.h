@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 struct FormDesign {
   const char* className;
@@ -60,11 +61,13 @@ class Form {
   bool RegisterClassOnce() const;
   void Move(int left, int top, int width, int height);
   void RunModalLoop();
+  void EnableWindowsDisabledByModalLoop();
 
   FormDesign design_;
   HWND window_ = nullptr;
   HCURSOR mousePointer_ = nullptr;
   bool modal_ = false;
+  std::vector<HWND> disabledByModalLoop_;
 };
 
 // Runs the thread's message loop until WM_QUIT; returns its exit code.

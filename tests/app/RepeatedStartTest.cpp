@@ -100,6 +100,9 @@ class RepeatedStartTest : public ::testing::Test {
     EXPECT_FALSE(TheOverlay().IsLoaded()) << "press " << press;
     EXPECT_TRUE(TheMainWindow().Visible()) << "press " << press;
     EXPECT_TRUE(IsWindowEnabled(TheMainWindow().Handle())) << "press " << press;
+    // Not some other program's window: the main window was enabled again before the overlay
+    // went, so the activation came back to it.
+    EXPECT_EQ(GetActiveWindow(), TheMainWindow().Handle()) << "press " << press;
   }
 };
 
