@@ -54,6 +54,10 @@ ClipboardHolder::ClipboardHolder(DWORD holdMilliseconds) : hold_(holdMillisecond
     error_ = "the helper did not take the clipboard in time";
 }
 
+bool ClipboardHolder::StillHolding() const {
+  return holding_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
 int ClipboardHolder::WaitForRelease() {
   if (!process_.hProcess) return -1;
   if (WaitForSingleObject(process_.hProcess, hold_ + 5000) != WAIT_OBJECT_0) {

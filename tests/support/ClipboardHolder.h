@@ -18,6 +18,8 @@ class ClipboardHolder {
   // True once the helper has the clipboard open; the error text says why not otherwise.
   bool Holding() const { return holding_; }
   const std::string& Error() const { return error_; }
+  // True while the helper runs: it lets go of the clipboard only just before it ends.
+  bool StillHolding() const;
   // Waits until the helper has closed the clipboard and exited; its exit code, or -1.
   int WaitForRelease();
 
