@@ -1,6 +1,6 @@
 // Many captures in one process, each opened, drawn, moved, resized and ended in one of the
 // ways a user can end it: GDI objects, USER objects and private memory come back to where they
-// were. A capture that leaks anything at all shows up here two hundred times over.
+// were. A capture that leaks anything at all shows up here a hundred times over.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/CaptureOverlay.h"
-#include "output/ContextMenu.h"
 #include "output/SaveCapture.h"
 #include "support/ClipboardContents.h"
 #include "support/DialogDriver.h"
@@ -30,7 +30,7 @@ constexpr int kCycles = 100;
 constexpr auto kTimeBudget = std::chrono::seconds(150);
 
 // Caches that fill once (fonts, codecs, the dialog's shell objects) may keep a few objects;
-// a leak of one object per capture is 200 here.
+// a leak of one object per capture is 100 here.
 constexpr std::int64_t kGdiMargin = 8;
 constexpr std::int64_t kUserMargin = 2;
 // One frozen screen of the test screen is 1.9 MB; the crops written are 10 to 300 kB each.
