@@ -3,44 +3,8 @@
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "output/Commands.h"
+#include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
-
-namespace {
-
-struct ClipboardBitmap {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> pixels;
-};
-
-ClipboardBitmap ReadClipboard() {
-  ClipboardBitmap result;
-  if (!OpenClipboard(nullptr)) return result;
-  if (auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)))
-    result.pixels = BitmapPixels(bitmap, result.width, result.height);
-  CloseClipboard();
-  return result;
-}
-
-void ClearClipboard() {
-  if (OpenClipboard(nullptr)) {
-    EmptyClipboard();
-    CloseClipboard();
-  }
-}
-
-// Every pixel of the bitmap against the synthetic screen at (left, top).
-int MismatchedPixels(const ClipboardBitmap& clip, int left, int top) {
-  int mismatched = 0;
-  for (int y = 0; y < clip.height; ++y)
-    for (int x = 0; x < clip.width; ++x) {
-      const COLORREF want = ScreenColour(left + x, top + y);
-      const std::uint32_t got = clip.pixels[static_cast<size_t>(y) * clip.width + x] & 0xFFFFFF;
-      mismatched += got != static_cast<std::uint32_t>((GetRValue(want) << 16) | (GetGValue(want) << 8) | GetBValue(want));
-    }
-  return mismatched;
-}
-
-}  // namespace
 
 class FinishTest : public OverlayTest {
  protected:
