@@ -50,11 +50,3 @@ TEST_F(FinishExtremesTest, OnePixel) {
 }
 
 TEST_F(FinishExtremesTest, TheWholeTestScreen) { ExpectWholeScreen(FinishWholeScreen()); }
-
-TEST_F(FinishExtremesTest, TheWholeScreenAtTheDisplaysSize) {
-  KeyEscape();
-  OverrideScreenSize(std::nullopt);  // the synthetic picture now has the display's size
-  ASSERT_TRUE(TheOverlay().Load(false));
-  ASSERT_EQ(TheOverlay().Width(), GetSystemMetrics(SM_CXSCREEN));
-  ExpectWholeScreen(FinishWholeScreen());
-}
