@@ -24,6 +24,7 @@ struct KeptImages {
   std::unique_ptr<GxBitmap> screen;
   std::unique_ptr<GxImage> strip, menu;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights;  // by the row's left, top
+  bool screenHeld = false;
 };
 
 KeptImages& Store() {
@@ -69,6 +70,7 @@ void ViewFrozenLayer(GxBitmap& view) {
 
 ImageUse ScreenImage() {
   if (!KeepsImages()) return Fresh([](GxImage& image) { LoadBytes(image, Objects().ScreenSnapshot); });
+  if (!Store().screenHeld) return Fresh([](GxImage&) {});
   std::unique_ptr<GxBitmap>& view = Store().screen;
   if (!view) view = std::make_unique<GxBitmap>();
   if (!view->IsValid()) ViewFrozenLayer(*view);
@@ -95,5 +97,7 @@ ImageUse MenuHighlightImage(const ScreenRect& highlight) {
 void PrepareMenuHighlight(const ScreenRect& highlight) {
   if (KeepsImages()) MenuHighlightImage(highlight);
 }
+
+void NoteScreenCopy(bool held) { Store().screenHeld = held; }
 
 void ForgetCaptureImages() { Store() = KeptImages{}; }

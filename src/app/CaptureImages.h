@@ -32,5 +32,9 @@ ImageUse MenuHighlightImage(const ScreenRect& highlight);
 // Makes the strip for a row ready when images are kept, so that hovering the row later costs no
 // decoding; does nothing otherwise.
 void PrepareMenuHighlight(const ScreenRect& highlight);
+// Whether the frozen layer holds the screen copy. When the copy failed or could not be decoded,
+// the screen image is as empty as its failed decode would be, so the magnifier shows the same
+// either way.
+void NoteScreenCopy(bool held);
 // The capture is over: its screen copy must not be shown by the next one.
 void ForgetCaptureImages();

@@ -1,12 +1,13 @@
 #include "app/CaptureOverlay.h"
 
-#include "app/CaptureState.h"
+#include "app/CaptureLife.h"
 #include "app/Desktop.h"
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/OverlayWindowProc.h"
 #include "app/ScreenGrab.h"
 #include "app/Resources.h"
+#include "output/Commands.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ HCURSOR OverlayCursor() {
 
 void CaptureOverlay::OnLoad() {
   Globals& objects = Objects();
+  ForgetCapture();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
   objects.ScreenSnapshot = ScreenSnapshotSource();
   SetTop(0);
@@ -46,9 +48,14 @@ void CaptureOverlay::OnLoad() {
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
   objects.OverlayCanvas.Present();
   BuildLayers(Handle());
-  Capture().drag.Reset();
   objects.OverlaySubclass.Subclass(Handle(), &OverlayWindowProc);
   PumpPendingMessages();
+}
+
+void CaptureOverlay::OnClosed() {
+  // Destroyed by some route that did not end the capture first: end it now, so the layers, the
+  // canvas and the subclass do not outlive their window.
+  if (Objects().OverlayCanvas.IsAttached()) CancelCapture();
 }
 
 CaptureOverlay& TheOverlay() {

@@ -10,6 +10,7 @@ class CaptureOverlay : public Form {
 
  protected:
   void OnLoad() override;
+  void OnClosed() override;
 };
 
 // The overlay form of the process.

@@ -2,6 +2,7 @@
 // Everything one capture knows about the user's interaction, in one place with one reset.
 
 #include <cstdint>
+#include <limits>
 
 // Left, top, right, bottom in screen pixels.
 struct ScreenRect {
@@ -31,7 +32,14 @@ struct DragState {
   void Reset() { *this = DragState{}; }
 };
 
+// No cursor has been hit-tested yet: no real position equals it.
+constexpr std::int32_t kNoCursor = std::numeric_limits<std::int32_t>::min();
+
 struct CaptureState {
+  // Every field back to how a capture starts. Each opening and each ending runs it, so nothing
+  // one capture knew (a flag, a rectangle, a half-done drag) reaches the next.
+  void Reset() { *this = CaptureState{}; }
+
   ScreenRect SelectionRect;
   ScreenRect ToolbarRect;
   ScreenRect MenuRect;
@@ -44,8 +52,8 @@ struct CaptureState {
   std::int32_t pressLocked = 0;
   std::int32_t menuShown = 0;
   std::int32_t skipNextRelease = 0;
-  std::int32_t lastCursorX = 0;
-  std::int32_t lastCursorY = 0;
+  std::int32_t lastCursorX = kNoCursor;
+  std::int32_t lastCursorY = kNoCursor;
 };
 
 // The one capture state of the process.

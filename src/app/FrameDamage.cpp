@@ -44,7 +44,9 @@ class CanvasKnowledge {
  public:
   bool Active() const { return active_ && Objects().OverlayCanvas.IsAttached(); }
 
-  void End() { active_ = false; }
+  // Nothing known is kept past the capture: the next one may have a smaller canvas, against
+  // which remembered rectangles and pixels would be read outside the surface.
+  void End() { *this = CanvasKnowledge{}; }
 
   void Start() {
     const LayeredCanvas& canvas = Objects().OverlayCanvas;

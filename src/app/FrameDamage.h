@@ -24,7 +24,7 @@ class GxGraphics;
 
 // The canvas shows the base all over and has been pushed: a capture begins.
 void StartFrames();
-// The canvas is about to be detached.
+// The canvas is about to be detached: everything known about it is forgotten.
 void EndFrames();
 
 // The overlay procedure holds one for each message. While one lives, repainting the base may

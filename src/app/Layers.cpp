@@ -22,7 +22,6 @@ void BlendLayer(const GxGraphics& layer, int alpha) {
 void BuildLayers(HWND overlay) {
   Globals& objects = Objects();
   objects.OverlayCanvas.Attach(overlay);
-  ForgetCaptureImages();  // a capture that was not ended must not lend this one its screen
   objects.SnapshotImage.LoadFromBytes(objects.ScreenSnapshot, false);
   RECT window{};
   GetWindowRect(overlay, &window);
@@ -30,8 +29,8 @@ void BuildLayers(HWND overlay) {
   const int height = window.bottom - window.top;
 
   objects.FrozenLayer.CreateSurface(width, height);
-  objects.FrozenLayer.DrawImageStretched(objects.SnapshotImage, 0, 0, static_cast<float>(width),
-                                         static_cast<float>(height));
+  NoteScreenCopy(objects.FrozenLayer.DrawImageStretched(objects.SnapshotImage, 0, 0, static_cast<float>(width),
+                                                        static_cast<float>(height)));
   BlendLayer(objects.FrozenLayer, 255);
 
   objects.DimBrush.Create(ArgbFromColorRef(RGB(0, 0, 0)));

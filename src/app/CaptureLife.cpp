@@ -1,0 +1,14 @@
+#include "app/CaptureLife.h"
+
+#include "app/CaptureImages.h"
+#include "app/CaptureOverlay.h"
+#include "app/CaptureState.h"
+#include "app/FrameDamage.h"
+
+void ForgetCapture() {
+  Capture().Reset();
+  EndFrames();
+  ForgetCaptureImages();
+}
+
+bool CaptureOpen() { return TheOverlay().IsLoaded(); }

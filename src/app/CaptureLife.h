@@ -1,0 +1,9 @@
+#pragma once
+// One capture's life: the overlay's opening starts it and exactly one ending (finish, save,
+// cancel, the system's close) ends it. Both run ForgetCapture, so whatever one capture knew is
+// gone before the next begins.
+
+// The interaction state, the redraw bookkeeping and the decoded images, all back to nothing.
+void ForgetCapture();
+// True from the overlay's opening until its ending has closed it.
+bool CaptureOpen();
