@@ -1,6 +1,9 @@
 #include "app/OverlayWindowProc.h"
 
+#include "app/CaptureLife.h"
+#include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
+#include "app/CommandLatch.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/Globals.h"
@@ -66,7 +69,10 @@ void OnLeftButtonDown() {
   CaptureState& state = Capture();
   state.buttonDown = 1;
   if (state.menuShown == 1 && state.zone != HitZone::Menu) {
-    CloseMenu(state);  // a press anywhere off the menu only closes it
+    // A press anywhere off the menu only closes it: until its release the mouse merely hovers,
+    // even over the selection, which it must not start moving.
+    CloseMenu(state);
+    state.buttonDown = 0;
   } else if (state.zone == HitZone::Toolbar) {
     ToolbarDispatch(ToolbarAction::Press);
   } else if (state.zone == HitZone::Menu) {
@@ -78,6 +84,8 @@ void OnLeftButtonDown() {
   } else if (state.mode == CaptureMode::Adjust || state.mode == CaptureMode::Drag) {
     state.pressLocked = 1;
   }
+  // A drag holds the mouse, so its release comes back here wherever it happens.
+  if (CaptureOpen() && state.buttonDown == 1) Objects().OverlaySubclass.CaptureMouse();
 }
 
 void OnLeftButtonUp() {
@@ -103,6 +111,13 @@ void OnLeftButtonUp() {
     case CaptureMode::None:
       break;
   }
+  Objects().OverlaySubclass.ReleaseMouse();
+}
+
+// The mouse was taken from a drag (another window took it, the system cancelled the drag): the
+// drag ends there, as if the button had been released, so no press is left half done.
+void OnCaptureChanged(LPARAM newOwner) {
+  if (Capture().buttonDown == 1 && reinterpret_cast<HWND>(newOwner) != TheOverlay().Handle()) OnLeftButtonUp();
 }
 
 void OnLeftDoubleClick() {
@@ -137,11 +152,7 @@ void OnRightButtonUp() {
   }
 }
 
-}  // namespace
-
-LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageFrame frame;
-  ChooseMode();
+void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); break;
     case WM_MOUSEMOVE: OnMouseMove(); break;
@@ -149,8 +160,27 @@ LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONUP: OnLeftButtonUp(); break;
     case WM_LBUTTONDBLCLK: OnLeftDoubleClick(); break;
     case WM_RBUTTONUP: OnRightButtonUp(); break;
+    case WM_CAPTURECHANGED: OnCaptureChanged(lParam); break;
+    // Alt+F4, the system menu's close, another program's WM_CLOSE: all end the capture as Esc does.
+    case WM_CLOSE: CancelCapture(); break;
     default: break;
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageFrame frame;
+  // Input that reaches us from inside a running command (the save dialog's loop) is dropped.
+  if (!CommandScope::Running()) {
+    // Our own release of the mouse arrives inside the release's handling: it says nothing about
+    // where the cursor is, and the release keeps the mode of its press.
+    if (message != WM_CAPTURECHANGED) ChooseMode();
+    HandleMessage(message, wParam, lParam);
+    // A command ended the capture: the window, the canvas and the procedure chain are gone.
+    if (!CaptureOpen()) return 0;
+  }
+  if (message == WM_CLOSE) return 0;  // the window never closes by itself, only with its capture
   PresentFrame();
   return Objects().OverlaySubclass.CallPrevious(window, message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
+#include "app/CommandLatch.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/Globals.h"
@@ -10,6 +11,7 @@
 #include "output/CropAndEncode.h"
 
 void FinishCapture() {
+  CommandScope command;
   Globals& objects = Objects();
   ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());  // wipe dimming, frame, label, toolbar and menu
   const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());

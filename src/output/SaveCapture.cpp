@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
+#include "app/CaptureLife.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
+#include "app/CommandLatch.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/SelectionRenderer.h"
+#include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
 #include "output/CanvasToBmp.h"
 #include "output/Commands.h"
@@ -61,8 +64,23 @@ std::string FormatForFilter(int filterIndex) {
   }
 }
 
+namespace {
+
+// The capture stays for another try: the selection and its toolbar come back, and a menu the
+// save was chosen from is closed with it (its rectangle is gone with the redraw).
+void KeepCaptureAfterFailure() {
+  Capture().menuShown = 0;
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
+}
+
+}  // namespace
+
 void SaveCapture() {
+  CommandScope command;
   Globals& objects = Objects();
+  // The press that chose the command ends here: its release goes to the dialog, not to us.
+  ResetDrag();
   ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());
   const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());
   RepaintBase();  // what the overlay shows while the dialog is open
@@ -70,7 +88,9 @@ void SaveCapture() {
   FileDialog dialog;
   dialog.SetDefaultName("截图" + CaptureTimestamp());
   dialog.SetFlags(OFN_OVERWRITEPROMPT);
-  if (dialog.ShowSave(TheOverlay().Handle(), "", kSaveFilter, "", 0).empty()) {
+  const bool dismissed = dialog.ShowSave(TheOverlay().Handle(), "", kSaveFilter, "", 0).empty();
+  if (!CaptureOpen()) return;
+  if (dismissed) {
     ResetCapture();
     return;
   }
@@ -79,10 +99,8 @@ void SaveCapture() {
   const ScreenRect& s = Capture().SelectionRect;
   const Bytes encoded = CropAndEncode(screen, s.left, s.top, s.right - s.left, s.bottom - s.top, format);
   if (encoded.empty() || !WriteBytesToFile(path, encoded)) {
-    // Keep the capture: the user can pick another name or place.
     ReportSaveFailure(TheOverlay().Handle(), path);
-    RedrawSelection(RedrawAction::ClearRects);
-    ToolbarDispatch(ToolbarAction::None);
+    if (CaptureOpen()) KeepCaptureAfterFailure();
     return;
   }
   CancelCapture();

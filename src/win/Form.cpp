@@ -70,6 +70,7 @@ void Form::RunModalLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  modal_ = false;
   EnableDisabledWindows();
 }
 
@@ -122,6 +123,10 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       window_ = nullptr;
+      // The modal loop waits in GetMessage and looks at the window only after a message: a close
+      // made from a sent message (another thread's, or one the system sends while the loop
+      // waits) must wake it, or it waits on for whatever input comes next.
+      if (modal_) PostMessageA(nullptr, WM_NULL, 0, 0);
       OnClosed();
       return DefWindowProcA(window, message, wParam, lParam);
     default:
