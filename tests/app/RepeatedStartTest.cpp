@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <thread>
 
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
@@ -19,6 +21,7 @@
 #include "app/ScreenGrab.h"
 #include "output/Commands.h"
 #include "support/ClipboardContents.h"
+#include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
 #include "support/ResourceCounters.h"
 
@@ -139,4 +142,52 @@ TEST_F(RepeatedStartTest, FiftyStartsWithEscBetweenLeaveTheProgramWorking) {
   ASSERT_EQ(clip.width, 100);
   ASSERT_EQ(clip.height, 70);
   EXPECT_EQ(MismatchedPixels(clip, 200, 150), 0);
+}
+
+TEST_F(RepeatedStartTest, ASaveEndsTheCaptureAndGivesBackTheMainWindow) {
+  TempDir scratch;
+  const std::string target = scratch.Path() + "shot";
+  DialogDriver driver([&](HWND dialog) {
+    TypeFileName(dialog, target);
+    PressButton(dialog, IDOK);
+  });
+  PressStart(
+      [] {
+        SendToOverlay(WM_MOUSEMOVE, 200, 150);
+        SendToOverlay(WM_LBUTTONDOWN, 200, 150, MK_LBUTTON);
+        SendToOverlay(WM_MOUSEMOVE, 300, 220, MK_LBUTTON);
+        SendToOverlay(WM_LBUTTONUP, 300, 220);
+        const ScreenRect toolbar = Capture().ToolbarRect;
+        SendToOverlay(WM_MOUSEMOVE, toolbar.left + 181, toolbar.top + 12);
+        SendToOverlay(WM_LBUTTONDOWN, toolbar.left + 181, toolbar.top + 12, MK_LBUTTON);
+      },
+      1);
+  EXPECT_TRUE(driver.Finish());
+  EXPECT_NE(GetFileAttributesA((target + ".png").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetForegroundWindow(), TheMainWindow().Handle());
+}
+
+TEST_F(RepeatedStartTest, ACaptureEndedByASentMessageEndsTheModalLoopAtOnce) {
+  // Handled inside the loop's wait for its next message: the loop must see the overlay go.
+  std::atomic<bool> returned{false}, wokenFromOutside{false};
+  std::thread closer([&] {
+    HWND overlay = nullptr;
+    for (int i = 0; i < 250 && !(overlay && IsWindowVisible(overlay)); ++i) {
+      Sleep(20);
+      overlay = FindWindowA("ScreenCutOverlay", nullptr);
+    }
+    if (overlay) SendMessageA(overlay, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (int i = 0; i < 150 && !returned; ++i) Sleep(20);
+    if (!returned) {
+      wokenFromOutside = true;  // a failing loop would wait for input that never comes
+      if (IsWindow(overlay)) PostMessageA(overlay, WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageA(TheMainWindow().Handle(), WM_NULL, 0, 0);
+    }
+  });
+  SendMessageA(TheMainWindow().StartButton(), BM_CLICK, 0, 0);
+  returned = true;
+  closer.join();
+  EXPECT_FALSE(wokenFromOutside) << "the modal loop kept waiting after its overlay had gone";
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+  EXPECT_TRUE(IsWindowEnabled(TheMainWindow().Handle()));
 }

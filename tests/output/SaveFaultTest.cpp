@@ -17,6 +17,7 @@ namespace {
 
 const ScreenRect kSelection{100, 100, 160, 140};
 constexpr int kSaveButtonDx = 181;
+constexpr int kSaveRowDy = 190;
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -97,16 +98,21 @@ class SaveFaultTest : public OverlayTest {
     OverlayTest::TearDown();
     ReportSaveFailure = [](HWND owner, const std::string& path) { MessageBoxA(owner, path.c_str(), "", MB_OK); };
   }
-  // Presses the toolbar's save button and names the file in the dialog (PNG filter).
-  bool SaveAs(const std::string& path) {
+  // Presses the toolbar's save button, or the menu's save row, and names the file in the dialog
+  // (PNG filter).
+  bool SaveAs(const std::string& path, bool fromMenu = false) {
     DialogDriver driver([&](HWND dialog) {
       TypeFileName(dialog, path);
       ChooseFilter(dialog, 1);
       PressButton(dialog, IDOK);
     });
-    const ScreenRect toolbar = State().ToolbarRect;
-    MoveTo(toolbar.left + kSaveButtonDx, toolbar.top + 12);
-    Press(toolbar.left + kSaveButtonDx, toolbar.top + 12);
+    POINT at{State().ToolbarRect.left + kSaveButtonDx, State().ToolbarRect.top + 12};
+    if (fromMenu) {
+      RightClick(130, 120);
+      at = POINT{State().MenuRect.left + 60, State().MenuRect.top + kSaveRowDy};
+    }
+    MoveTo(at.x, at.y);
+    Press(at.x, at.y);
     return driver.Finish();
   }
   void ExpectCaptureKept() {
@@ -149,4 +155,16 @@ TEST_F(SaveFaultTest, ADirectoryThatVanishedAfterTheDialogIsReportedAndTheCaptur
   EXPECT_FALSE(FileExists(directory));
   ExpectCaptureKept();
   ExpectSecondTryWrites();
+}
+
+TEST_F(SaveFaultTest, AFailedSaveFromTheMenuClosesTheMenu) {
+  const std::string directory = scratch_.Subdirectory("vanishing");
+  RemoveWhenDialogCloses remover(directory);
+  ASSERT_TRUE(remover.Hooked());
+  ASSERT_TRUE(SaveAs(directory + "shot", true));
+  ASSERT_EQ(reported_.size(), 1u);
+  ExpectCaptureKept();
+  EXPECT_EQ(State().menuShown, 0);
+  MoveTo(60, 100);  // the top-left corner, where a menu with a zeroed rectangle would be drawn
+  EXPECT_TRUE(CloseTo(Canvas(60, 100), Dimmed(ScreenColour(60, 100)))) << "a menu was drawn at the corner";
 }

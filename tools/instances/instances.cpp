@@ -1,5 +1,6 @@
 // instances list        — one line per running screencut main window:
-//                          "PID enabled|disabled overlay|-" (overlay: a capture is open)
+//                          "PID enabled|disabled overlay|- front|-" (overlay: a capture is
+//                          open; front: the main window is the foreground window)
 // instances start PID   — presses the "开始截图" button of that process's main window
 // Exit status 1 when the process has no main window, 2 on bad arguments.
 
@@ -63,8 +64,9 @@ bool OverlayOpen(DWORD process) {
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "list") == 0) {
     for (const Instance& instance : Instances())
-      std::printf("%lu %s %s\n", instance.process, IsWindowEnabled(instance.main) ? "enabled" : "disabled",
-                  OverlayOpen(instance.process) ? "overlay" : "-");
+      std::printf("%lu %s %s %s\n", instance.process, IsWindowEnabled(instance.main) ? "enabled" : "disabled",
+                  OverlayOpen(instance.process) ? "overlay" : "-",
+                  GetForegroundWindow() == instance.main ? "front" : "-");
     return 0;
   }
   if (argc == 3 && std::strcmp(argv[1], "start") == 0) {
