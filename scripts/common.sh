@@ -23,13 +23,21 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The whole configure and build output stays in build.log; warnings and errors show as they
+# come, and the end of the log when the build fails.
 build_all() {
   say "building in $BUILD"
   mkdir -p "$BUILD"
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >"$BUILD/configure.log" 2>&1 \
-    || { cat "$BUILD/configure.log"; return 1; }
-  cmake --build "$BUILD" -j"$(nproc)" 2>&1 | grep -E 'error|warning|Error' ; return "${PIPESTATUS[0]}"
+  local log="$BUILD/build.log" rc
+  { cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+          -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} &&
+    cmake --build "$BUILD" -j"$(nproc)"; } 2>&1 | tee "$log" | grep -E 'error|warning|Error'
+  rc=${PIPESTATUS[0]}
+  if [ "$rc" -ne 0 ]; then
+    say "build failed; the end of $log:"
+    tail -n 40 "$log" >&2
+  fi
+  return "$rc"
 }
 
 # One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
