@@ -48,27 +48,36 @@ wine_prefix() {
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w  # first-run set-up must be done, or it overwrites what follows
-    local reg="$BUILD/fonts.reg"
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
-      | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
-    # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
-    local face
-    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-        /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
-    done
-    # Windows draw their own frames, so the display needs no window manager.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wineserver -w
+    if ! set_up_prefix; then
+      say "setting up the Wine prefix failed; the next run makes it again"
+      return 1
+    fi
     touch "$WINEPREFIX/.ready"
   fi
   wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
   # Start Wine's own services now, detached from our output: started by the first test they
   # would inherit its pipe and keep ctest waiting for them after the test has ended.
   wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+# Every step must succeed for the prefix to count as ready.
+set_up_prefix() {
+  wineboot -i >/dev/null 2>&1 || return 1
+  wineserver -w || return 1  # first-run set-up must be done, or it overwrites what follows
+  local reg="$BUILD/fonts.reg" face
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
+    | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg" || return 1
+  reg=$(winepath -w "$reg" 2>/dev/null) || return 1
+  # reg import, unlike regedit, reports a file it could not read or apply.
+  wine reg import "$reg" >/dev/null 2>&1 || return 1
+  # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
+  for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+      /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
+  done
+  # Windows draw their own frames, so the display needs no window manager.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
+  wineserver -w
 }
 
 # A private X display unless one is given; sets DISPLAY.
