@@ -1,11 +1,16 @@
 # Shared by scripts/run, scripts/test and scripts/bench: set-up, build, Wine prefix and display.
-# Sourced, not run.
+# Sourced, not run. Sourcing it sets the traps, so they are in place before a script starts
+# anything: whatever it started is stopped when it ends, fails or is interrupted.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-wqy-microhei fonts-wine)
+
+XVFB_PID=      # the display server we started
+CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
+WINE_STARTED=  # set once a Wine server for this build tree's prefix may be running
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -40,11 +45,65 @@ build_all() {
   return "$rc"
 }
 
+running() {  # pid: alive and not a zombie
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+  stat=${stat##*) }
+  [ "${stat%% *}" != Z ]
+}
+
+# Runs a long command in a session of its own and waits for it. A signal ends the wait at once,
+# so the trap runs at once, and it can stop the command with everything the command started
+# (Ctrl-C reaches only the terminal's foreground group, a kill only this shell).
+run_child() {
+  setsid "$@" &
+  CHILD_PID=$!
+  wait "$CHILD_PID"
+  local rc=$?
+  CHILD_PID=
+  return "$rc"
+}
+
+stop_child() {
+  [ -n "$CHILD_PID" ] || return 0
+  kill -TERM -- "-$CHILD_PID" 2>/dev/null
+  local pid busy
+  for _ in $(seq 50); do
+    busy=
+    for pid in $(pgrep -g "$CHILD_PID"); do running "$pid" && busy=1; done
+    [ -n "$busy" ] || break
+    sleep 0.1
+  done
+  kill -KILL -- "-$CHILD_PID" 2>/dev/null
+  wait "$CHILD_PID" 2>/dev/null
+  CHILD_PID=
+}
+
+# The Wine server of this build tree's prefix only, with every Wine process attached to it;
+# other prefixes on this machine belong to others.
+stop_wine() {
+  [ -n "$WINE_STARTED" ] || return 0
+  WINEPREFIX="$BUILD/wineprefix" wineserver -k >/dev/null 2>&1
+  WINE_STARTED=
+}
+
+stop_all() {
+  trap '' INT TERM HUP   # a second Ctrl-C must not cut the clean-up short
+  stop_child
+  stop_wine
+  stop_display
+}
+trap stop_all EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
 # One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
 # the program asks for mapped to the CJK font installed on this machine.
 wine_prefix() {
   export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  WINE_STARTED=1
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
@@ -62,7 +121,7 @@ wine_prefix() {
 
 # Every step must succeed for the prefix to count as ready.
 set_up_prefix() {
-  wineboot -i >/dev/null 2>&1 || return 1
+  run_child wineboot -i >/dev/null 2>&1 || return 1
   wineserver -w || return 1  # first-run set-up must be done, or it overwrites what follows
   local reg="$BUILD/fonts.reg" face
   printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
@@ -80,17 +139,29 @@ set_up_prefix() {
   wineserver -w
 }
 
-# A private X display unless one is given; sets DISPLAY.
+# A private X display unless one is given; sets DISPLAY. Xvfb picks a free display number
+# itself and writes it out once it accepts clients.
 start_display() {
   local size=${SCREEN_SIZE:-1920x1080}
   if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local number n=
+  number=$(mktemp) || return 1
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   XVFB_PID=$!
+  for _ in $(seq 100); do
+    read -r n <"$number" && break
+    n=
+    running "$XVFB_PID" || break
+    sleep 0.1
+  done
+  rm -f "$number"
+  if [ -z "$n" ]; then say "Xvfb did not start"; stop_display; return 1; fi
   export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  say "Xvfb did not start"; return 1
 }
 
-stop_display() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }
+stop_display() {
+  [ -n "$XVFB_PID" ] || return 0
+  kill "$XVFB_PID" 2>/dev/null
+  wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+}
