@@ -1,11 +1,16 @@
 # Shared by scripts/run, scripts/test and scripts/bench: set-up, build, Wine prefix and display.
-# Sourced, not run.
+# Sourced, not run. Sourcing it sets the traps, so they are in place before a script starts
+# anything: whatever it started is stopped when it ends, fails or is interrupted.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-wqy-microhei fonts-wine)
+
+XVFB_PID=      # the display server we started
+CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
+WINE_STARTED=  # set once a Wine server for this build tree's prefix may be running
 
 say() { printf '== %s\n' "$*" >&2; }
 
@@ -23,38 +28,89 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The whole configure and build output stays in build.log; warnings and errors show as they
+# come, and the end of the log when the build fails.
 build_all() {
   say "building in $BUILD"
   mkdir -p "$BUILD"
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >"$BUILD/configure.log" 2>&1 \
-    || { cat "$BUILD/configure.log"; return 1; }
-  cmake --build "$BUILD" -j"$(nproc)" 2>&1 | grep -E 'error|warning|Error' ; return "${PIPESTATUS[0]}"
+  local log="$BUILD/build.log" rc
+  { cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+          -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} &&
+    cmake --build "$BUILD" -j"$(nproc)"; } 2>&1 | tee "$log" | grep -E 'error|warning|Error'
+  rc=${PIPESTATUS[0]}
+  if [ "$rc" -ne 0 ]; then
+    say "build failed; the end of $log:"
+    tail -n 40 "$log" >&2
+  fi
+  return "$rc"
 }
+
+running() {  # pid: alive and not a zombie
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+  stat=${stat##*) }
+  [ "${stat%% *}" != Z ]
+}
+
+# Runs a long command in a session of its own and waits for it. A signal ends the wait at once,
+# so the trap runs at once, and it can stop the command with everything the command started
+# (Ctrl-C reaches only the terminal's foreground group, a kill only this shell).
+run_child() {
+  setsid "$@" &
+  CHILD_PID=$!
+  wait "$CHILD_PID"
+  local rc=$?
+  CHILD_PID=
+  return "$rc"
+}
+
+stop_child() {
+  [ -n "$CHILD_PID" ] || return 0
+  kill -TERM -- "-$CHILD_PID" 2>/dev/null
+  local pid busy
+  for _ in $(seq 50); do
+    busy=
+    for pid in $(pgrep -g "$CHILD_PID"); do running "$pid" && busy=1; done
+    [ -n "$busy" ] || break
+    sleep 0.1
+  done
+  kill -KILL -- "-$CHILD_PID" 2>/dev/null
+  wait "$CHILD_PID" 2>/dev/null
+  CHILD_PID=
+}
+
+# The Wine server of this build tree's prefix only, with every Wine process attached to it;
+# other prefixes on this machine belong to others.
+stop_wine() {
+  [ -n "$WINE_STARTED" ] || return 0
+  WINEPREFIX="$BUILD/wineprefix" wineserver -k >/dev/null 2>&1
+  WINE_STARTED=
+}
+
+stop_all() {
+  trap '' INT TERM HUP   # a second Ctrl-C must not cut the clean-up short
+  stop_child
+  stop_wine
+  stop_display
+}
+trap stop_all EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 
 # One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
 # the program asks for mapped to the CJK font installed on this machine.
 wine_prefix() {
   export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  WINE_STARTED=1
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w  # first-run set-up must be done, or it overwrites what follows
-    local reg="$BUILD/fonts.reg"
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
-      | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
-    # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
-    local face
-    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-        /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
-    done
-    # Windows draw their own frames, so the display needs no window manager.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wineserver -w
+    if ! set_up_prefix; then
+      say "setting up the Wine prefix failed; the next run makes it again"
+      return 1
+    fi
     touch "$WINEPREFIX/.ready"
   fi
   wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
@@ -63,17 +119,49 @@ wine_prefix() {
   wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
-# A private X display unless one is given; sets DISPLAY.
+# Every step must succeed for the prefix to count as ready.
+set_up_prefix() {
+  run_child wineboot -i >/dev/null 2>&1 || return 1
+  wineserver -w || return 1  # first-run set-up must be done, or it overwrites what follows
+  local reg="$BUILD/fonts.reg" face
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
+    | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg" || return 1
+  reg=$(winepath -w "$reg" 2>/dev/null) || return 1
+  # reg import, unlike regedit, reports a file it could not read or apply.
+  wine reg import "$reg" >/dev/null 2>&1 || return 1
+  # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
+  for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+      /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
+  done
+  # Windows draw their own frames, so the display needs no window manager.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
+  wineserver -w
+}
+
+# A private X display unless one is given; sets DISPLAY. Xvfb picks a free display number
+# itself and writes it out once it accepts clients.
 start_display() {
   local size=${SCREEN_SIZE:-1920x1080}
   if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local number n=
+  number=$(mktemp) || return 1
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   XVFB_PID=$!
+  for _ in $(seq 100); do
+    read -r n <"$number" && break
+    n=
+    running "$XVFB_PID" || break
+    sleep 0.1
+  done
+  rm -f "$number"
+  if [ -z "$n" ]; then say "Xvfb did not start"; stop_display; return 1; fi
   export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  say "Xvfb did not start"; return 1
 }
 
-stop_display() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }
+stop_display() {
+  [ -n "$XVFB_PID" ] || return 0
+  kill "$XVFB_PID" 2>/dev/null
+  wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+}
