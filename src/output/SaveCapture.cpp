@@ -10,6 +10,7 @@
 #include "app/Layers.h"
 #include "app/SelectionRenderer.h"
 #include "app/Toolbar.h"
+#include "gx/GxText.h"
 #include "output/CanvasToBmp.h"
 #include "output/Commands.h"
 #include "output/CropAndEncode.h"
@@ -21,7 +22,7 @@ namespace {
 
 void ShowSaveFailure(HWND owner, const std::string& path) {
   const std::string text = "无法保存截图到：\r\n" + path + "\r\n\r\n请换一个文件名或位置再试。";
-  MessageBoxA(owner, text.c_str(), "保存失败", MB_OK | MB_ICONWARNING);
+  MessageBoxW(owner, Utf8ToWide(text).c_str(), L"保存失败", MB_OK | MB_ICONWARNING);
 }
 
 // The whole byte array, creating the file or replacing what it held.

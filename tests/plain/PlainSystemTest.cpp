@@ -1,0 +1,93 @@
+// The program on a plain Windows: the ANSI code page is 1252, as on any Windows before 10
+// version 1903 whatever the manifest asks, and none of the fonts the program names is installed.
+// Its texts must still reach the system whole and its labels must still show. tests/plain/run.sh
+// runs this in a Wine prefix made for it.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/CaptureOverlay.h"
+#include "app/MainWindow.h"
+#include "gx/GdiplusApi.h"
+#include "gx/GxFontFamily.h"
+#include "gx/GxObject.h"
+#include "support/OverlayFixture.h"
+
+namespace {
+
+constexpr int kFontFamilyNotFound = 14;
+
+std::wstring WindowTextW(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+// Every text handed to GdipDrawString while it lives.
+class DrawnStrings {
+ public:
+  DrawnStrings() : real_(GdiplusEntries().GdipDrawString) {
+    texts_.clear();
+    realEntry_ = real_;
+    GdiplusEntries().GdipDrawString = &Record;
+  }
+  ~DrawnStrings() { GdiplusEntries().GdipDrawString = real_; }
+  DrawnStrings(const DrawnStrings&) = delete;
+  DrawnStrings& operator=(const DrawnStrings&) = delete;
+  const std::vector<std::wstring>& Texts() const { return texts_; }
+
+ private:
+  static Gdiplus::GpStatus WINGDIPAPI Record(Gdiplus::GpGraphics* graphics, const WCHAR* text, INT length,
+                                              const Gdiplus::GpFont* font, const Gdiplus::RectF* layout,
+                                              const Gdiplus::GpStringFormat* format, const Gdiplus::GpBrush* brush) {
+    texts_.emplace_back(text, length < 0 ? std::wcslen(text) : static_cast<std::size_t>(length));
+    return realEntry_(graphics, text, length, font, layout, format, brush);
+  }
+
+  decltype(GdiplusApi::GdipDrawString) real_;
+  static inline decltype(GdiplusApi::GdipDrawString) realEntry_ = nullptr;
+  static inline std::vector<std::wstring> texts_;
+};
+
+}  // namespace
+
+class PlainSystem : public OverlayTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(GetACP(), 1252u) << "these tests need the ANSI code page 1252 (tests/plain/run.sh)";
+    OverlayTest::SetUp();
+  }
+  // Pixels of the canvas rectangle that are white text (every channel bright), where everything
+  // else is dark: the label's box and the magnifier's panel darken what lies under them.
+  int WhiteIn(RECT area) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) {
+        const COLORREF c = Canvas(x, y);
+        count += GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+      }
+    return count;
+  }
+};
+
+TEST_F(PlainSystem, TheMainWindowsTextsReachTheSystemWhole) {
+  MainWindow& window = TheMainWindow();
+  ASSERT_TRUE(window.Load(false));
+  EXPECT_EQ(WindowTextW(window.Handle()), L"仿Vexo截图----Tarnel");
+  EXPECT_EQ(WindowTextW(window.StartButton()), L"开始截图");
+  EXPECT_EQ(window.Caption(), "仿Vexo截图----Tarnel");
+  EXPECT_TRUE(IsWindowUnicode(window.Handle())) << "its procedure receives UTF-16 characters";
+  EXPECT_TRUE(IsWindowUnicode(Overlay())) << "and so does the overlay's, subclassed";
+}
+
+TEST_F(PlainSystem, TheSizeLabelReachesGdiplusWhole) {
+  DrawnStrings drawn;
+  Select(100, 100, 160, 300);
+  const std::vector<std::wstring>& texts = drawn.Texts();
+  EXPECT_NE(std::find(texts.begin(), texts.end(), L"60 × 200"), texts.end());
+  for (const std::wstring& text : texts) EXPECT_EQ(text.find(L'\u00C3'), std::wstring::npos) << "UTF-8 read as 1252";
+}
