@@ -91,3 +91,22 @@ TEST_F(PlainSystem, TheSizeLabelReachesGdiplusWhole) {
   EXPECT_NE(std::find(texts.begin(), texts.end(), L"60 × 200"), texts.end());
   for (const std::wstring& text : texts) EXPECT_EQ(text.find(L'\u00C3'), std::wstring::npos) << "UTF-8 read as 1252";
 }
+
+TEST_F(PlainSystem, LabelsShowWithoutTheNamedFonts) {
+  {
+    GxFontFamily named, generic;
+    EXPECT_FALSE(named.CreateFromName("微软雅黑"));
+    EXPECT_EQ(LastStatus, kFontFamilyNotFound);
+    EXPECT_FALSE(generic.CreateGenericSansSerif());
+    EXPECT_EQ(LastStatus, kFontFamilyNotFound);
+  }
+  // While drawing, the magnifier shows the size and the colour under the cursor.
+  MoveTo(100, 100);
+  Press(100, 100);
+  MoveTo(160, 300);
+  const POINT panel{160 + 5, 300 + 25};
+  EXPECT_GT(WhiteIn(RECT{panel.x + 4, panel.y + 90, panel.x + 124, panel.y + 121}), 20) << "magnifier texts";
+  Release(160, 300);
+  MoveTo(5, 5);
+  EXPECT_GT(WhiteIn(RECT{100, 100 - 23, 100 + 72, 100 - 3}), 20) << "size label";
+}
