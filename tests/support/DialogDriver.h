@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-// Talking to a dialog of another thread.
+// Talking to a dialog of another thread; texts are UTF-8.
 HWND FileNameBox(HWND dialog);
 std::string WindowText(HWND window);
 void TypeFileName(HWND dialog, const std::string& text);
