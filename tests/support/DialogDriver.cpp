@@ -80,7 +80,10 @@ void PressButton(HWND dialog, int buttonId) {
 }
 
 DialogDriver::DialogDriver(Script script, std::chrono::milliseconds limit)
-    : ownerThread_(GetCurrentThreadId()), script_(std::move(script)), limit_(limit), thread_([this] { Run(); }) {}
+    : DialogDriver(std::vector<Script>{std::move(script)}, limit) {}
+
+DialogDriver::DialogDriver(std::vector<Script> scripts, std::chrono::milliseconds limit)
+    : ownerThread_(GetCurrentThreadId()), scripts_(std::move(scripts)), limit_(limit), thread_([this] { Run(); }) {}
 
 DialogDriver::~DialogDriver() { Stop(); }
 
@@ -96,7 +99,8 @@ void DialogDriver::Stop() {
 
 void DialogDriver::Run() {
   const auto deadline = std::chrono::steady_clock::now() + limit_;
-  bool scripted = false;
+  std::size_t next = 0;
+  HWND scripted = nullptr;  // the dialog last scripted, until it has gone
   while (!finished_) {
     std::this_thread::sleep_for(50ms);
     const std::vector<HWND> dialogs = DialogsOf(ownerThread_);
@@ -106,14 +110,16 @@ void DialogDriver::Run() {
       std::this_thread::sleep_for(200ms);
       continue;
     }
-    if (scripted || dialogs.empty() || !FileNameBox(dialogs.front())) continue;
+    if (scripted && IsWindow(scripted)) continue;
+    if (next == scripts_.size() || dialogs.empty() || !FileNameBox(dialogs.front())) continue;
     std::this_thread::sleep_for(200ms);  // let the dialog finish filling its controls
     HWND dialog = dialogs.front();
-    caption = WindowText(dialog);
-    nameBoxText = WindowText(FileNameBox(dialog));
-    script_(dialog);
-    scripted = true;
-    scriptRan_ = true;
+    if (next == 0) caption = WindowText(dialog);
+    nameBoxTexts.push_back(WindowText(FileNameBox(dialog)));
+    if (next == 0) nameBoxText = nameBoxTexts.front();
+    scripts_[next++](dialog);
+    scripted = dialog;
+    scriptRan_ = next == scripts_.size();
   }
 }
 
