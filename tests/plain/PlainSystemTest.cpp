@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/CaptureOverlay.h"
@@ -15,7 +16,12 @@
 #include "gx/GdiplusApi.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxObject.h"
+#include "gx/GxText.h"
+#include "output/ReplaceQuestion.h"
+#include "output/SaveCapture.h"
+#include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
+#include "win/FileDialog.h"
 
 namespace {
 
@@ -26,6 +32,43 @@ std::wstring WindowTextW(HWND window) {
   GetWindowTextW(window, text, 256);
   return text;
 }
+
+BOOL CALLBACK FindDialogBox(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) *reinterpret_cast<HWND*>(found) = window;
+  return TRUE;
+}
+
+// Reads the first message box the thread shows (caption, text, default button), then answers No.
+class MessageBoxReader {
+ public:
+  explicit MessageBoxReader(DWORD thread) : worker_([this, thread] { Read(thread); }) {}
+  ~MessageBoxReader() { Finish(); }
+  MessageBoxReader(const MessageBoxReader&) = delete;
+  MessageBoxReader& operator=(const MessageBoxReader&) = delete;
+  void Finish() {
+    if (worker_.joinable()) worker_.join();
+  }
+  std::wstring caption, text;
+  bool noIsDefault = false;
+
+ private:
+  void Read(DWORD thread) {
+    HWND box = nullptr;
+    for (int i = 0; i < 200 && !box; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      EnumThreadWindows(thread, FindDialogBox, reinterpret_cast<LPARAM>(&box));
+    }
+    if (!box) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    caption = WindowTextW(box);
+    text = WindowTextW(GetDlgItem(box, 0xFFFF));  // the message's static text
+    noIsDefault = (GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+  }
+  std::thread worker_;
+};
 
 // Every text handed to GdipDrawString while it lives.
 class DrawnStrings {
@@ -109,4 +152,27 @@ TEST_F(PlainSystem, LabelsShowWithoutTheNamedFonts) {
   Release(160, 300);
   MoveTo(5, 5);
   EXPECT_GT(WhiteIn(RECT{100, 100 - 23, 100 + 72, 100 - 3}), 20) << "size label";
+}
+
+TEST_F(PlainSystem, TheSaveDialogAndTheReplaceQuestionShowTheirTextsWhole) {
+  TempDir temp;
+  const std::string directory = temp.Subdirectory("图片");
+  FileDialog dialog;
+  dialog.SetDefaultName("截图20240102030405");
+  DialogDriver driver([&](HWND window) {
+    TypeFileName(window, directory + "截图");
+    PressButton(window, IDOK);
+  });
+  EXPECT_EQ(dialog.ShowSave(Overlay(), "", kSaveFilter, ""), directory + "截图.png");
+  ASSERT_TRUE(driver.Finish());
+  EXPECT_EQ(driver.nameBoxText, "截图20240102030405");
+
+  MessageBoxReader reader(GetCurrentThreadId());
+  const bool answer = ConfirmReplace(Overlay(), directory + "截图.png");
+  reader.Finish();
+  EXPECT_FALSE(answer);
+  EXPECT_EQ(reader.caption, Utf8ToWide(ReplaceQuestionCaption()));
+  EXPECT_EQ(reader.text, Utf8ToWide(ReplaceQuestionText(directory + "截图.png")));
+  EXPECT_NE(reader.text.find(L"图片\\截图.png"), std::wstring::npos);
+  EXPECT_TRUE(reader.noIsDefault);
 }
