@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Saving into a folder whose name is 75 Chinese characters, typed into the real dialog: the
-# path is longer than 255 bytes of UTF-8, and the file must land in that folder under its whole
+# path is some 280 bytes of UTF-8, and the file must land in that folder under its whole
 # name, holding exactly the selection.
 source "$(dirname "$0")/lib.bash"
 
@@ -14,10 +14,10 @@ xdotool mousemove $(( 700 - 329 + 181 )) 618 click 1
 for _ in $(seq 150); do xdotool search --name '另存为|Save' >/dev/null 2>&1 && break; sleep 0.2; done
 xdotool search --name '另存为|Save' >/dev/null 2>&1 || fail "the save dialog did not open"
 sleep 1
-xdotool type --delay 30 "$(winepath -w "$folder")\\截图"
+xdotool type --delay 30 "$(winepath -w "$folder")\\截图长路径保存测试"
 sleep 0.5
 xdotool key Return
-target="$folder/截图.png"
+target="$folder/截图长路径保存测试.png"
 for _ in $(seq 150); do [ -s "$target" ] && break; sleep 0.2; done
 [ -s "$target" ] || fail "no file in the folder: $(ls "$WORK" "$folder" | tr '\n' ' ')"
 sleep 0.5
