@@ -15,7 +15,7 @@ bool GxBitmap::Delete() {
 }
 
 bool GxBitmap::LoadFromFile(const std::string& fileName, bool useIcm) {
-  const std::wstring name = AnsiToWide(fileName);
+  const std::wstring name = Utf8ToWide(fileName);
   return LoadBitmapFile(name.c_str(), useIcm);
 }
 
@@ -84,7 +84,7 @@ bool GxBitmap::CreateFromHICON(HICON hicon) {
 
 bool GxBitmap::CreateFromResource(HINSTANCE instance, const std::string& resourceName) {
   if (GetNativeHandle()) Delete();
-  const std::wstring name = AnsiToWide(resourceName);
+  const std::wstring name = Utf8ToWide(resourceName);
   const int status = Gdip<GDIP(GdipCreateBitmapFromResource)>(instance, name.c_str(), NativeSlot<GpBitmap>());
   SetNativeHandle(GetNativeHandle());
   return status == GxOk;

@@ -404,7 +404,7 @@ bool GxGraphics::FillRegion(const GxSolidBrush& brush, const GxRegion& region) {
 
 bool GxGraphics::DrawString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                             const GxRectF& layoutRect, const GxStringFormat* format) {
-  return DrawStringW(AnsiToWide(text), font, brush, layoutRect, format);
+  return DrawStringW(Utf8ToWide(text), font, brush, layoutRect, format);
 }
 bool GxGraphics::DrawStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                              const GxRectF& layoutRect, const GxStringFormat* format) {
@@ -415,7 +415,7 @@ bool GxGraphics::DrawStringW(const std::wstring& text, const GxFont& font, const
 
 bool GxGraphics::MeasureString(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                                const GxStringFormat* format, GxRectF& boundingBox) {
-  return MeasureStringW(AnsiToWide(text), font, layoutRect, format, boundingBox);
+  return MeasureStringW(Utf8ToWide(text), font, layoutRect, format, boundingBox);
 }
 bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                 const GxStringFormat* format, GxRectF& boundingBox) {
@@ -428,7 +428,7 @@ bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, co
 bool GxGraphics::MeasureCharacterRanges(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                                         const GxStringFormat* format, int regionCount,
                                         std::vector<std::unique_ptr<GxRegion>>& regions) {
-  return MeasureCharacterRangesW(AnsiToWide(text), font, layoutRect, format, regionCount, regions);
+  return MeasureCharacterRangesW(Utf8ToWide(text), font, layoutRect, format, regionCount, regions);
 }
 
 bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
@@ -465,7 +465,7 @@ bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont&
 
 bool GxGraphics::DrawDriverString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                                   const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {
-  return DrawDriverStringW(AnsiToWide(text), font, brush, positions, flags, matrix);
+  return DrawDriverStringW(Utf8ToWide(text), font, brush, positions, flags, matrix);
 }
 bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                                    const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {

@@ -146,7 +146,7 @@ class GxGraphics : public GxObject {
                                Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   bool FillRegion(const GxSolidBrush& brush, const GxRegion& region);
 
-  // Text in the ANSI code page; the W twins take UTF-16 as it is. Either ends at its first NUL.
+  // Text in UTF-8; the W twins take UTF-16 as it is. Either ends at its first NUL.
   bool DrawString(const std::string& text, const GxFont& font, const GxSolidBrush& brush, const GxRectF& layoutRect,
                   const GxStringFormat* format = nullptr);
   bool DrawStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,

@@ -42,7 +42,7 @@ int GxImage::DisposeImage() {
 }
 
 bool GxImage::LoadFromFile(const std::string& fileName, bool useIcm) {
-  const std::wstring name = AnsiToWide(fileName);
+  const std::wstring name = Utf8ToWide(fileName);
   return LoadFile(name.c_str(), useIcm);
 }
 
@@ -80,7 +80,7 @@ bool GxImage::SaveToFile(const std::string& fileName, std::string& formatGuidTex
   if (!formatGiven) formatGuidText = GetRawFormat();
   const CLSID clsid = EncoderFor(formatGuidText);
   OptionalParameters native(parameters);
-  const std::wstring name = AnsiToWide(fileName);
+  const std::wstring name = Utf8ToWide(fileName);
   return GdipOk<GDIP(GdipSaveImageToFile)>(Image(), name.c_str(), &clsid, native.Get());
 }
 

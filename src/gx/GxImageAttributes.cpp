@@ -88,7 +88,7 @@ bool GxImageAttributes::ClearOutputChannel(AdjustType type) {
 }
 
 bool GxImageAttributes::SetOutputChannelColorProfile(const std::string& profileFileName, AdjustType type) {
-  const std::wstring name = AnsiToWide(profileFileName);
+  const std::wstring name = Utf8ToWide(profileFileName);
   return GdipOk<GDIP(GdipSetImageAttributesOutputChannelColorProfile)>(Attributes(), type, TRUE, name.c_str());
 }
 

@@ -293,7 +293,7 @@ bool GxPath::AddPath(const GxPath& path, bool connect) {
 
 bool GxPath::AddString(const std::string& text, const GxFontFamily& family, int emSize, const GxRectF& layoutRect,
                        int style, const GxStringFormat* format) {
-  return AddStringW(AnsiToWide(text), family, emSize, layoutRect, style, format);
+  return AddStringW(Utf8ToWide(text), family, emSize, layoutRect, style, format);
 }
 
 bool GxPath::AddStringW(const std::wstring& text, const GxFontFamily& family, int emSize, const GxRectF& layoutRect,
@@ -306,7 +306,7 @@ bool GxPath::AddStringW(const std::wstring& text, const GxFontFamily& family, in
 
 bool GxPath::AddStringI(const std::string& text, const GxFontFamily& family, int emSize, const GxRect& layoutRect,
                         int style, const GxStringFormat* format) {
-  return AddStringWI(AnsiToWide(text), family, emSize, layoutRect, style, format);
+  return AddStringWI(Utf8ToWide(text), family, emSize, layoutRect, style, format);
 }
 
 bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, int emSize, const GxRect& layoutRect,

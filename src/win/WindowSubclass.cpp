@@ -6,7 +6,7 @@ bool WindowSubclass::Unsubclass() {
   if (!IsSubclassed()) return false;
   // A failed Subclass left no procedure to return to; installing a null procedure would
   // crash the window at its next message.
-  if (previous_) SetWindowLongA(window_, GWL_WNDPROC, reinterpret_cast<LONG>(previous_));
+  if (previous_) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
   window_ = nullptr;
   return true;
 }
@@ -14,12 +14,13 @@ bool WindowSubclass::Unsubclass() {
 bool WindowSubclass::Subclass(HWND window, WNDPROC newProcedure) {
   if (IsSubclassed()) Unsubclass();
   window_ = window;
-  previous_ = reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(newProcedure)));
+  previous_ =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newProcedure)));
   return previous_ != nullptr;
 }
 
 LRESULT WindowSubclass::CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
-  return CallWindowProcA(previous_, window, message, wParam, lParam);
+  return CallWindowProcW(previous_, window, message, wParam, lParam);
 }
 
 int WindowSubclass::LowWord(LPARAM value) const {

@@ -17,7 +17,7 @@ namespace {
 // fonts that the test prefix does not have.
 const wchar_t kFace[] = L"WenQuanYi Micro Hei";
 
-std::string AnsiBytesOf(const std::wstring& wide) { return WideToAnsi(wide.c_str()); }
+std::string Utf8BytesOf(const std::wstring& wide) { return WideToUtf8(wide.c_str()); }
 
 }  // namespace
 
@@ -36,7 +36,7 @@ TEST(FontFamilyTest, NamesAreEmptyOnFailureAndAgreeInBothForms) {
   GxFontFamily mapped;
   ASSERT_TRUE(mapped.CreateFromName("微软雅黑"));
   EXPECT_FALSE(mapped.GetFamilyName().empty());
-  EXPECT_EQ(AnsiBytesOf(mapped.GetFamilyNameW()), mapped.GetFamilyName());
+  EXPECT_EQ(Utf8BytesOf(mapped.GetFamilyNameW()), mapped.GetFamilyName());
 }
 
 TEST(FontCollectionTest, GetFamiliesBelowOneFailsAndLeavesTheArray) {

@@ -2,6 +2,7 @@
 //                          "PID enabled|disabled overlay|- front|-" (overlay: a capture is
 //                          open; front: the main window is the foreground window)
 // instances start PID   — presses the "开始截图" button of that process's main window
+// instances message     — the text of a message box a running screencut shows, in UTF-8
 // Exit status 1 when the process has no main window, 2 on bad arguments.
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -47,6 +49,24 @@ BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
   return TRUE;
 }
 
+struct MessageSearch {
+  std::vector<DWORD> processes;
+  HWND box;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<MessageSearch*>(data);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  for (DWORD program : search->processes)
+    if (program == process && std::wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) &&
+        GetDlgItem(window, 0xFFFF))
+      search->box = window;
+  return TRUE;
+}
+
 std::vector<Instance> Instances() {
   std::vector<Instance> found;
   EnumWindows(CollectMain, reinterpret_cast<LPARAM>(&found));
@@ -81,6 +101,19 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: instances list | instances start PID\n");
+  if (argc == 2 && std::strcmp(argv[1], "message") == 0) {
+    MessageSearch search{{}, nullptr};
+    for (const Instance& instance : Instances()) search.processes.push_back(instance.process);
+    EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+    if (!search.box) return 1;
+    wchar_t text[4096] = {};
+    GetWindowTextW(GetDlgItem(search.box, 0xFFFF), text, 4096);
+    char utf8[4 * 4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: instances list | instances start PID | instances message\n");
   return 2;
 }
