@@ -1,5 +1,8 @@
 #include "gx/GxGraphics.h"
 
+#include <algorithm>
+
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxFont.h"
 #include "gx/GxImage.h"
@@ -305,11 +308,13 @@ bool GxGraphics::DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>&
 }
 bool GxGraphics::DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                                   float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOk<GDIP(GdipDrawCurve3)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                       segmentCount, tension);
 }
 bool GxGraphics::DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset,
                                    int segmentCount, float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOk<GDIP(GdipDrawCurve3I)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                        segmentCount, tension);
 }
@@ -434,11 +439,16 @@ bool GxGraphics::MeasureCharacterRanges(const std::string& text, const GxFont& f
 bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                          const GxStringFormat* format, int regionCount,
                                          std::vector<std::unique_ptr<GxRegion>>& regions) {
-  if (regionCount < 1) {
+  // GDI+ fills one region per measurable range of the format (a missing format has none); any
+  // more would be made for nothing, and a huge count could never be made at all.
+  INT ranges = 0;
+  Gdip<GDIP(GdipGetStringFormatMeasurableCharacterRangeCount)>(NativeOf<GpStringFormat>(format), &ranges);
+  if (regionCount < 1 || regionCount > ranges) {
     LastStatus = GxInvalidParameter;
     return false;
   }
-  std::vector<GpRegion*> handles(static_cast<size_t>(regionCount), nullptr);
+  std::vector<GpRegion*> handles;
+  if (!Allocated([&] { handles.assign(static_cast<size_t>(regionCount), nullptr); })) return false;
   // On failure the regions made so far are deleted; LastStatus keeps the failure.
   auto fail = [&handles] {
     const int status = LastStatus;
@@ -470,6 +480,13 @@ bool GxGraphics::DrawDriverString(const std::string& text, const GxFont& font, c
 bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                                    const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {
   const WideArg arg(text);
+  // GDI+ reads one position per character, or only the first when it advances by itself.
+  const bool advancesItself = (flags & DriverStringOptionsRealizedAdvance) != 0;
+  const std::size_t needed = advancesItself ? std::min(arg.length, 1) : arg.length;
+  if (positions.size() < needed) {
+    LastStatus = GxInvalidParameter;
+    return false;
+  }
   return GdipOk<GDIP(GdipDrawDriverString)>(Handle(), arg.units(), arg.length, NativeOf<GpFont>(font), BrushOf(brush),
                                             InArray(positions), flags, NativeOf<GpMatrix>(matrix));
 }

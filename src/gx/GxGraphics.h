@@ -110,6 +110,8 @@ class GxGraphics : public GxObject {
   bool DrawCurveI(const GxPen& pen, const std::vector<GxPoint>& points);
   bool DrawCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension);
   bool DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension);
+  // The segments use points offset to offset + segmentCount, which must all lie in the array
+  // (InvalidParameter, without asking GDI+, otherwise).
   bool DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                         float tension);
   bool DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset, int segmentCount,
@@ -156,15 +158,17 @@ class GxGraphics : public GxObject {
   bool MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                       const GxStringFormat* format, GxRectF& boundingBox);
   // One region per measurable character range of `format` (regionCount must equal their
-  // number). On success `regions` is replaced by regionCount new regions; on failure it is
-  // left as it was.
+  // number; more fail with InvalidParameter before GDI+ is asked). On success `regions` is
+  // replaced by regionCount new regions; on failure it is left as it was.
   bool MeasureCharacterRanges(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                               const GxStringFormat* format, int regionCount,
                               std::vector<std::unique_ptr<GxRegion>>& regions);
   bool MeasureCharacterRangesW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                const GxStringFormat* format, int regionCount,
                                std::vector<std::unique_ptr<GxRegion>>& regions);
-  // One position per character; flags 1 looks the glyphs up through the font's character map.
+  // One position per character (fewer fail with InvalidParameter before GDI+ is asked), or just
+  // the first with DriverStringOptionsRealizedAdvance; flags 1 looks the glyphs up through the
+  // font's character map.
   bool DrawDriverString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                         const std::vector<GxPointF>& positions, int flags = Gdiplus::DriverStringOptionsCmapLookup,
                         const GxObject* matrix = nullptr);

@@ -36,7 +36,9 @@ class GxImage : public GxObject {
 
   // Saving: when the format is not given, the caller's format text is replaced first, by the
   // image's raw format (SaveToFile, SaveToBytes) or by BMP (SaveToFileW). A format no encoder
-  // serves still reaches GDI+, which refuses it. Parameters are passed only when given.
+  // serves still reaches GDI+, which refuses it. Parameters are passed only when given; one
+  // promising a negative number of values, or more than memory holds, fails the call before
+  // GDI+ sees it (InvalidParameter, OutOfMemory).
   bool SaveToFile(const std::string& fileName, std::string& formatGuidText, bool formatGiven = false,
                   const std::vector<EncoderParam>* parameters = nullptr);
   bool SaveToFileW(const std::wstring& fileName, std::string& formatGuidText, bool formatGiven = false,
