@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gx/GuidText.h"
+#include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 
 using Gdiplus::GpImage;
@@ -80,8 +81,7 @@ bool GxImage::LoadFromBytes(const Bytes& bytes, bool useIcm) {
 bool GxImage::Clone(GxImage& target) const {
   GpImage* copy = nullptr;
   const int status = Gdip<GDIP(GdipCloneImage)>(Image(), &copy);
-  target.SetNativeHandle(copy);
-  return status == GxOk;
+  return HandOver(target, copy, status);
 }
 
 bool GxImage::SaveToFile(const std::string& fileName, std::string& formatGuidText, bool formatGiven,
@@ -202,8 +202,7 @@ bool GxImage::GetThumbnail(int width, int height, GxImage& target) const {
   GpImage* thumbnail = nullptr;
   const int status = Gdip<GDIP(GdipGetImageThumbnail)>(Image(), static_cast<UINT>(width), static_cast<UINT>(height),
                                                        &thumbnail, nullptr, nullptr);
-  target.SetNativeHandle(thumbnail);
-  return status == GxOk;
+  return HandOver(target, thumbnail, status);
 }
 
 int GxImage::GetFrameCount(const std::string& dimensionGuidText) const {

@@ -31,7 +31,7 @@ class GxImage : public GxObject {
   virtual bool LoadFromFile(const std::string& fileName, bool useIcm = false);
   virtual bool LoadFromFileW(const std::wstring& fileName, bool useIcm = false);
   virtual bool LoadFromBytes(const Bytes& bytes, bool useIcm = false);
-  // The copy goes to the target, which should be empty (a handle it holds is not released).
+  // The copy goes to the target, which releases what it held before.
   bool Clone(GxImage& target) const;
 
   // Saving: when the format is not given, the caller's format text is replaced first, by the
