@@ -69,23 +69,13 @@ Record BoundsOf(GpGraphics* graphics) {
 
 GxGraphics::~GxGraphics() { Delete(); }
 
-void GxGraphics::ReleaseSurface() {
-  if (memoryDC_) SelectObject(memoryDC_, previousBitmap_);
-  if (dibSection_) DeleteObject(dibSection_);
-  if (memoryDC_) DeleteDC(memoryDC_);
-  memoryDC_ = nullptr;
-  dibSection_ = nullptr;
-  previousBitmap_ = nullptr;
-  surfaceWidth_ = 0;
-  surfaceHeight_ = 0;
-}
-
+// Back to front: the DC lent out by GetHDC, the graphics, then the surface that graphics draws
+// on. A surface whose GDI+ graphics could not be made is still released, but counts as empty.
 bool GxGraphics::Delete() {
-  // A surface whose GDI+ graphics could not be made is still released, but counts as empty.
-  ReleaseSurface();
-  if (!Handle()) return false;
-  bool ok = GdipOk<GDIP(GdipDeleteGraphics)>(Handle());
+  if (heldDC_) ReleaseHDC();
+  const bool ok = Handle() && GdipOk<GDIP(GdipDeleteGraphics)>(Handle());
   SetNativeHandle(nullptr);
+  surface_.Release();
   return ok;
 }
 
@@ -113,7 +103,8 @@ HDC GxGraphics::GetHDC() {
     LastStatus = GxGenericError;
     return heldDC_;
   }
-  Gdip<GDIP(GdipGetDC)>(Handle(), &heldDC_);
+  HDC dc = nullptr;
+  if (Gdip<GDIP(GdipGetDC)>(Handle(), &dc) == GxOk) heldDC_ = dc;
   return heldDC_;
 }
 
@@ -332,13 +323,14 @@ bool GxGraphics::DrawClosedCurveTensionI(const GxPen& pen, const std::vector<GxP
 }
 
 bool GxGraphics::ClearToBlack(int penStyle) {
-  if (!Handle() || !memoryDC_) return false;
+  HDC dc = surface_.DC();
+  if (!Handle() || !dc) return false;
   HPEN pen = CreatePen(penStyle, 0, RGB(0, 0, 0));
-  HGDIOBJ previousPen = SelectObject(memoryDC_, pen);
-  HGDIOBJ previousBrush = SelectObject(memoryDC_, GetStockObject(BLACK_BRUSH));
-  Rectangle(memoryDC_, 0, 0, surfaceWidth_, surfaceHeight_);
-  SelectObject(memoryDC_, previousBrush);
-  SelectObject(memoryDC_, previousPen);
+  HGDIOBJ previousPen = SelectObject(dc, pen);
+  HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  Rectangle(dc, 0, 0, surface_.Width(), surface_.Height());
+  SelectObject(dc, previousBrush);
+  SelectObject(dc, previousPen);
   DeleteObject(pen);
   return true;
 }
