@@ -23,6 +23,14 @@ bool Allocated(Allocate allocate) {
   return false;
 }
 
+// A parallelogram given by its corners (a metafile's destination, a warp's target) is read as
+// at least three points; false, with LastStatus InvalidParameter, for fewer.
+inline bool ParallelogramInside(std::size_t count) {
+  if (count >= 3) return true;
+  LastStatus = GxInvalidParameter;
+  return false;
+}
+
 // A run of `segments` curve segments from `offset` uses the points offset to offset + segments;
 // false, with LastStatus InvalidParameter, when any of them lies outside `count` points.
 inline bool SegmentsInside(std::size_t count, int offset, int segments) {

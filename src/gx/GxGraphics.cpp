@@ -584,6 +584,7 @@ bool GxGraphics::EnumerateMetafileDestPointI(const GxImage& metafile, const GxPo
 bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                              MetafileCallback callback, void* callbackData,
                                              const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileDestPoints)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                        Count(destPoints), callback, callbackData,
                                                        AttributesOf(attributes));
@@ -591,6 +592,7 @@ bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std:
 bool GxGraphics::EnumerateMetafileDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                               MetafileCallback callback, void* callbackData,
                                               const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileDestPointsI)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                         Count(destPoints), callback, callbackData,
                                                         AttributesOf(attributes));
@@ -622,6 +624,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPointI(const GxImage& metafile, con
 bool GxGraphics::EnumerateMetafileSrcRectDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                                     const GxRectF& srcRect, Unit srcUnit, MetafileCallback callback,
                                                     void* callbackData, const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPoints)>(Handle(), MetafileOf(metafile),
                                                               InArray(destPoints), Count(destPoints),
                                                               *AsNative(srcRect), srcUnit, callback, callbackData,
@@ -630,6 +633,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPoints(const GxImage& metafile, con
 bool GxGraphics::EnumerateMetafileSrcRectDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                                      const GxRect& srcRect, Unit srcUnit, MetafileCallback callback,
                                                      void* callbackData, const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPointsI)>(Handle(), MetafileOf(metafile),
                                                                InArray(destPoints), Count(destPoints),
                                                                *AsNative(srcRect), srcUnit, callback, callbackData,

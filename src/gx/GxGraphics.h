@@ -214,6 +214,7 @@ class GxGraphics : public GxObject {
                             const GxImageAttributes* attributes = nullptr);
 
   // Metafile playback through a GDI+ enumeration callback; `metafile` wraps a GDI+ metafile.
+  // Destination points are the parallelogram's three corners (fewer fail with InvalidParameter).
   using MetafileCallback = Gdiplus::EnumerateMetafileProc;
   bool EnumerateMetafileDestPoint(const GxImage& metafile, const GxPointF& destPoint, MetafileCallback callback,
                                   void* callbackData = nullptr, const GxImageAttributes* attributes = nullptr);

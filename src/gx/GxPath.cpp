@@ -346,6 +346,7 @@ bool GxPath::Outline(const GxObject* matrix, float flatness) {
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
                   float flatness) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
                                        srcRect.height, warpMode, flatness);

@@ -107,6 +107,7 @@ class GxPath : public GxObject {
   bool Flatten(const GxObject* matrix = nullptr, float flatness = 0.25f);
   bool Widen(const GxPen& pen, const GxObject* matrix = nullptr, float flatness = 0.25f);
   bool Outline(const GxObject* matrix = nullptr, float flatness = 0.25f);
+  // destPoints: the three or four corners of the target (fewer fail with InvalidParameter).
   bool Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix = nullptr,
             Gdiplus::WarpMode warpMode = Gdiplus::WarpModePerspective, float flatness = 0.25f);
   int GetPointCount() const;

@@ -336,6 +336,12 @@ struct ArrayCalls {
     ++reached;
     return Gdiplus::Ok;
   }
+  static Gdiplus::GpStatus WINGDIPAPI MetafilePoints(Gdiplus::GpGraphics*, const Gdiplus::GpMetafile*,
+                                                     const Gdiplus::PointF*, INT, Gdiplus::EnumerateMetafileProc,
+                                                     VOID*, const Gdiplus::GpImageAttributes*) {
+    ++reached;
+    return Gdiplus::Ok;
+  }
 };
 
 }  // namespace
@@ -344,6 +350,7 @@ TEST(Graphics, ArraysAreNeverReadPastEitherEnd) {
   tooltest::ScopedEntry driver(Api().GdipDrawDriverString, &ArrayCalls::DriverString);
   tooltest::ScopedEntry curve(Api().GdipDrawCurve3, &ArrayCalls::Curve3);
   tooltest::ScopedEntry curveI(Api().GdipDrawCurve3I, &ArrayCalls::Curve3I);
+  tooltest::ScopedEntry metafile(Api().GdipEnumerateMetafileDestPoints, &ArrayCalls::MetafilePoints);
   ArrayCalls::reached = 0;
   GxGraphics graphics;
   ASSERT_TRUE(graphics.CreateSurface(8, 8));
@@ -377,10 +384,15 @@ TEST(Graphics, ArraysAreNeverReadPastEitherEnd) {
     EXPECT_FALSE(graphics.DrawCurveSegmentI(pen, pointsI, offset, segments, 0.5f)) << offset << ", " << segments;
     EXPECT_EQ(LastStatus, 2);
   }
+  // A metafile's destination is a parallelogram given by three corners.
+  GxImage none;
+  EXPECT_FALSE(graphics.EnumerateMetafileDestPoints(none, {{0, 0}, {1, 0}}, nullptr));
+  EXPECT_EQ(LastStatus, 2);
   EXPECT_EQ(ArrayCalls::reached, 0);
   EXPECT_TRUE(graphics.DrawCurveSegment(pen, points, 1, 2, 0.5f));
   EXPECT_TRUE(graphics.DrawCurveSegmentI(pen, pointsI, 0, 3, 0.5f));
-  EXPECT_EQ(ArrayCalls::reached, 2);
+  EXPECT_TRUE(graphics.EnumerateMetafileDestPoints(none, {{0, 0}, {1, 0}, {0, 1}}, nullptr));
+  EXPECT_EQ(ArrayCalls::reached, 3);
 }
 
 TEST(Graphics, DrawImageUnscaledDrawsOneSourcePixelPerUnit) {

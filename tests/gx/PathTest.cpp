@@ -157,6 +157,10 @@ GpStatus WINGDIPAPI CountCurve3I(GpPath*, const GpPoint*, INT, INT, INT, REAL) {
   ++curveCalls;
   return Ok;
 }
+GpStatus WINGDIPAPI CountWarp(GpPath*, GpMatrix*, const GpPointF*, INT, REAL, REAL, REAL, REAL, WarpMode, REAL) {
+  ++curveCalls;
+  return Ok;
+}
 
 }  // namespace
 
@@ -177,10 +181,16 @@ TEST(PathTest, ArgumentsBeyondTheArraysOrMemoryAreRefused) {
       EXPECT_FALSE(path.AddCurveSegmentI(pointsI, offset, segments, 0.5f)) << offset << ", " << segments;
       EXPECT_EQ(LastStatus, GxInvalidParameter);
     }
+    ScopedEntry<decltype(GdiplusApi::GdipWarpPath)> warp(Api().GdipWarpPath, CountWarp);
+    std::vector<GxPointF> twoCorners(2);
+    EXPECT_FALSE(path.Warp(twoCorners, GxRectF{0, 0, 1, 1})) << "a warp's target has three or four corners";
+    EXPECT_EQ(LastStatus, GxInvalidParameter);
     EXPECT_EQ(curveCalls, 0);
     EXPECT_TRUE(path.AddCurveSegment(points, 1, 2, 0.5f));
     EXPECT_TRUE(path.AddCurveSegmentI(pointsI, 0, 3, 0.5f));
-    EXPECT_EQ(curveCalls, 2);
+    std::vector<GxPointF> threeCorners(3);
+    EXPECT_TRUE(path.Warp(threeCorners, GxRectF{0, 0, 1, 1}));
+    EXPECT_EQ(curveCalls, 3);
   }
 
   // Counts no memory can hold fail with OutOfMemory and leave the caller's arrays.
