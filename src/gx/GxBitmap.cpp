@@ -1,6 +1,7 @@
 #include "gx/GxBitmap.h"
 
 #include "gx/GxGraphics.h"
+#include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 
 using Gdiplus::GpBitmap;
@@ -106,16 +107,14 @@ bool GxBitmap::CloneArea(const GxRectF& rect, int pixelFormat, GxBitmap& target)
   GpBitmap* area = nullptr;
   const int status = Gdip<GDIP(GdipCloneBitmapArea)>(rect.x, rect.y, rect.width, rect.height, pixelFormat,
                                                      Bitmap(), &area);
-  target.SetNativeHandle(area);
-  return status == GxOk;
+  return HandOver(target, area, status);
 }
 
 bool GxBitmap::CloneAreaI(const GxRect& rect, int pixelFormat, GxBitmap& target) const {
   GpBitmap* area = nullptr;
   const int status = Gdip<GDIP(GdipCloneBitmapAreaI)>(rect.x, rect.y, rect.width, rect.height, pixelFormat,
                                                       Bitmap(), &area);
-  target.SetNativeHandle(area);
-  return status == GxOk;
+  return HandOver(target, area, status);
 }
 
 bool GxBitmap::LockBits(const GxRect& rect, int flags, int pixelFormat, Gdiplus::BitmapData& lockedData) {
