@@ -71,7 +71,7 @@ TEST(MethodThunk, TheStubIsFreedOnlyAfterTheWindowHasItsProcedureBack) {
     EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 3, 0), kClassAnswer + 3);
     EXPECT_EQ(recorder.messages.size(), 2u);
   }  // destroyed with its stub installed
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongA(window.Handle(), GWL_WNDPROC)), TestWindow::ClassProcedure());
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC)), TestWindow::ClassProcedure());
   EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 1, 0), kClassAnswer + 1);
 }
 
