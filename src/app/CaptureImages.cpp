@@ -54,23 +54,23 @@ ImageUse Use(std::unique_ptr<GxImage>& slot, const Loader& load) {
 
 }  // namespace
 
-// A bitmap over the frozen layer's pixels (rows bottom-up, so it starts at the last one), or the
-// screen copy decoded when there is no frozen layer to look at.
+// A bitmap over the frozen layer's pixels (rows bottom-up, so it starts at the last one); empty
+// when there is no frozen layer to look at.
 void ViewFrozenLayer(GxBitmap& view) {
-  DIBSECTION dib{};
-  HBITMAP layer = Objects().FrozenLayer.GetSurfaceBitmap();
-  if (!layer || GetObjectA(layer, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits || dib.dsBmih.biHeight < 0) {
-    LoadBytes(view, Objects().ScreenSnapshot);
-    return;
-  }
-  const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight, stride = dib.dsBm.bmWidthBytes;
-  auto* lastRow = static_cast<unsigned char*>(dib.dsBm.bmBits) + static_cast<size_t>(height - 1) * stride;
-  view.CreateFromScan0(width, height, -stride, PixelFormat32bppRGB, lastRow);
+  const SurfaceBits pixels = Objects().FrozenLayer.GetSurfaceBits();
+  if (!pixels.bits) return;
+  view.CreateFromScan0(pixels.width, pixels.height, -pixels.stride, PixelFormat32bppRGB, pixels.Row(0));
 }
 
+// The screen copy as the magnifier sees it: with RedrawMode::Full a view made for this drawing
+// alone, otherwise one kept for the capture. Empty when the copy failed, as its decode would be.
 ImageUse ScreenImage() {
-  if (!KeepsImages()) return Fresh([](GxImage& image) { LoadBytes(image, Objects().ScreenSnapshot); });
   if (!Store().screenHeld) return Fresh([](GxImage&) {});
+  if (!KeepsImages()) {
+    auto view = std::make_unique<GxBitmap>();
+    ViewFrozenLayer(*view);
+    return ImageUse(std::move(view));
+  }
   std::unique_ptr<GxBitmap>& view = Store().screen;
   if (!view) view = std::make_unique<GxBitmap>();
   if (!view->IsValid()) ViewFrozenLayer(*view);

@@ -22,8 +22,8 @@ class ImageUse {
   const GxImage* image_;
 };
 
-// The screen copy taken when the overlay opened. Kept, it is a view of the frozen layer's own
-// pixels (the screen copy at 1:1): no second copy of the screen is held.
+// The screen copy taken when the overlay opened: a view of the frozen layer's own pixels (the
+// screen copy at 1:1), so no second copy of the screen is held.
 ImageUse ScreenImage();
 ImageUse ToolbarStripImage();
 ImageUse MenuImage();

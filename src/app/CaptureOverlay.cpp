@@ -5,7 +5,6 @@
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/OverlayWindowProc.h"
-#include "app/ScreenGrab.h"
 #include "app/Resources.h"
 #include "output/Commands.h"
 
@@ -36,19 +35,17 @@ HCURSOR OverlayCursor() {
 }
 
 void CaptureOverlay::OnLoad() {
-  Globals& objects = Objects();
   ForgetCapture();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
-  objects.ScreenSnapshot = ScreenSnapshotSource();
+  FreezeScreen();
   SetTop(0);
   SetLeft(0);
   SetWidth(ScreenWidth());
   SetHeight(ScreenHeight());
   SetMousePointer(OverlayCursor());
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-  objects.OverlayCanvas.Present();
   BuildLayers(Handle());
-  objects.OverlaySubclass.Subclass(Handle(), &OverlayWindowProc);
+  Objects().OverlaySubclass.Subclass(Handle(), &OverlayWindowProc);
   PumpPendingMessages();
 }
 

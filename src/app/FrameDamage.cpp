@@ -1,5 +1,6 @@
 #include "app/FrameDamage.h"
 
+#include "app/DimmedBase.h"
 #include "app/Globals.h"
 #include "app/PushedPixels.h"
 #include "app/Region.h"
@@ -55,11 +56,12 @@ class CanvasKnowledge {
     frozen_.Clear();
     owed_.Clear();
     pushAll_ = false;
-    visibleAtPush_ = IsWindowVisible(Objects().OverlayCanvas.GetWindow()) != FALSE;
+    // Nothing has been pushed yet: the first push while the window is visible gives it all.
+    visibleAtPush_ = false;
     pushed_.TakeChangedBounds();
-    // Layers that do not cover the canvas (a surface that could not be made) blend differently
-    // in parts than as a whole: those captures are drawn the plain way.
-    active_ = Contains(SurfaceRect(Objects().FrozenLayer), canvas_) && Contains(SurfaceRect(Objects().DimLayer), canvas_);
+    // A frozen layer that does not cover the canvas (a surface that could not be made) blends
+    // differently in parts than as a whole: those captures are drawn the plain way.
+    active_ = Contains(SurfaceRect(Objects().FrozenLayer), canvas_);
   }
 
   // Drawn the plain way: nothing is known any more.
@@ -82,10 +84,9 @@ class CanvasKnowledge {
     due.IntersectWith(area);
     if (due.IsEmpty()) return;
     pushed_.Keep(due);
-    for (const RECT& rect : due.Rects()) {
-      Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
-      Blend(Objects().DimLayer, rect, POINT{0, 0}, 128, false);
-    }
+    const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
+    const SurfaceBits frozen = Objects().FrozenLayer.GetSurfaceBits();
+    for (const RECT& rect : due.Rects()) PaintDimmedFrozen(canvas, frozen, rect);
     owed_.Remove(due);
     frozen_.Remove(due);
     base_.Add(due);
@@ -94,7 +95,7 @@ class CanvasKnowledge {
   // The frozen layer copied over `rect`: the result does not depend on what was there, so
   // neither an owed base nor pixels that already show the frozen screen need any work.
   void ShowFrozen(const RECT& rect) {
-    const GxGraphics& frozen = Objects().FrozenLayer;
+    GxGraphics& frozen = Objects().FrozenLayer;
     if (!Divisible(frozen, rect)) {
       BlendWhole(frozen, rect, POINT{0, 0}, 255, false);
       return;
@@ -103,7 +104,9 @@ class CanvasKnowledge {
     Region work = area.Copy();
     work.Remove(frozen_);
     pushed_.Keep(work);
-    for (const RECT& part : work.Rects()) Blend(frozen, part, POINT{0, 0}, 255, false);
+    const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
+    const SurfaceBits pixels = Objects().FrozenLayer.GetSurfaceBits();
+    for (const RECT& part : work.Rects()) CopyFrozen(canvas, pixels, part);
     owed_.Remove(area);
     base_.Remove(area);
     frozen_.Add(area);
@@ -179,14 +182,36 @@ CanvasKnowledge& Knowledge() {
 
 bool Tracking() { return CurrentRedrawMode() == RedrawMode::Damage && Knowledge().Active(); }
 
-void BlendLayerWhole(const GxGraphics& layer, int alpha) {
+RECT WholeCanvas() {
   const LayeredCanvas& canvas = Objects().OverlayCanvas;
-  Blend(layer, Rect(0, 0, canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight()), POINT{0, 0}, alpha, false);
+  return Rect(0, 0, canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight());
+}
+
+void BlendLayerWhole(const GxGraphics& layer, int alpha) { Blend(layer, WholeCanvas(), POINT{0, 0}, alpha, false); }
+
+// The base over the whole canvas, without the bookkeeping. The plain full redraw blends the two
+// layers; otherwise the dimmed bytes are computed, straight from the frozen layer when it covers
+// the canvas, else over whatever its blend left.
+void PaintWholeBase() {
+  Globals& objects = Objects();
+  const RECT whole = WholeCanvas();
+  if (objects.DimLayer.GetSurfaceBitmap()) {
+    BlendLayerWhole(objects.FrozenLayer, 255);
+    BlendLayerWhole(objects.DimLayer, 128);
+  } else if (Contains(SurfaceRect(objects.FrozenLayer), whole)) {
+    PaintDimmedFrozen(objects.OverlayCanvas.GetSurfaceBits(), objects.FrozenLayer.GetSurfaceBits(), whole);
+  } else {
+    BlendLayerWhole(objects.FrozenLayer, 255);
+    DimInPlace(objects.OverlayCanvas.GetSurfaceBits(), whole);
+  }
 }
 
 }  // namespace
 
-void StartFrames() { Knowledge().Start(); }
+void StartFrames() {
+  PaintWholeBase();
+  Knowledge().Start();
+}
 void EndFrames() { Knowledge().End(); }
 
 MessageFrame::MessageFrame() { ++messageDepth; }
@@ -198,8 +223,7 @@ void PaintBase() {
     return;
   }
   Knowledge().Forget();
-  BlendLayerWhole(Objects().FrozenLayer, 255);
-  BlendLayerWhole(Objects().DimLayer, 128);
+  PaintWholeBase();
 }
 
 void ShowFrozen(int x, int y, int width, int height) {

@@ -22,7 +22,8 @@
 
 class GxGraphics;
 
-// The canvas shows the base all over and has been pushed: a capture begins.
+// A capture begins: the base over the whole canvas, which the window gets all of with the first
+// push once it is shown.
 void StartFrames();
 // The canvas is about to be detached: everything known about it is forgotten.
 void EndFrames();

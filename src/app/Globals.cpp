@@ -14,11 +14,7 @@ void CreateGlobals() {
   Capture() = CaptureState{};
 }
 
-void ReleaseGlobals() {
-  if (!objects) return;
-  Bytes().swap(objects->ScreenSnapshot);
-  objects.reset();
-}
+void ReleaseGlobals() { objects.reset(); }
 
 Globals& Objects() { return *objects; }
 bool GlobalsExist() { return objects != nullptr; }

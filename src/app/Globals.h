@@ -5,19 +5,15 @@
 #include <memory>
 
 #include "gx/GxGraphics.h"
-#include "gx/GxImage.h"
-#include "gx/GxSolidBrush.h"
-#include "gx/GxTypes.h"
 #include "win/LayeredCanvas.h"
 #include "win/WindowSubclass.h"
 
 struct Globals {
-  Bytes ScreenSnapshot;       // BMP file of the primary screen, taken when the overlay opens
   LayeredCanvas OverlayCanvas;  // what the overlay window shows
-  GxImage SnapshotImage;      // the snapshot decoded, only while the layers are built
-  GxGraphics FrozenLayer;     // the snapshot at 1:1 on a memory surface
-  GxSolidBrush DimBrush;
-  GxGraphics DimLayer;        // opaque black, blended at half strength over the frozen layer
+  GxGraphics FrozenLayer;       // the screen at 1:1, copied when the overlay opens
+  // Opaque black, blended at half strength over the frozen layer by the plain full redraw only
+  // (RedrawMode::Full); the program's redraw computes the same bytes without it.
+  GxGraphics DimLayer;
   WindowSubclass OverlaySubclass;
 };
 

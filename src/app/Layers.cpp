@@ -1,9 +1,12 @@
 #include "app/Layers.h"
 
 #include "app/CaptureImages.h"
-#include "app/CaptureOverlay.h"
+#include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/Globals.h"
+#include "app/RedrawMode.h"
+#include "app/ScreenGrab.h"
+#include "gx/GxSolidBrush.h"
 
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha, bool alphaGiven) {
   const std::uint32_t red = colour & 0xFF;
@@ -13,33 +16,29 @@ std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha, bool alphaGiven) {
   return (a << 24) | (red << 16) | (green << 8) | blue;
 }
 
-void BlendLayer(const GxGraphics& layer, int alpha) {
-  const int width = TheOverlay().Width();
-  const int height = TheOverlay().Height();
-  Objects().OverlayCanvas.AlphaBlendFrom(layer.GetSurfaceDC(), 0, 0, width, height, 0, 0, width, height, alpha);
+void FreezeScreen() {
+  GxGraphics& frozen = Objects().FrozenLayer;
+  frozen.CreateSurface(ScreenWidth(), ScreenHeight());
+  NoteScreenCopy(ScreenSnapshotSource(frozen));
 }
 
+namespace {
+
+// The black the plain redraw blends over the frozen layer.
+void MakeDimLayer(int width, int height) {
+  GxSolidBrush black;
+  black.Create(ArgbFromColorRef(RGB(0, 0, 0)));
+  GxGraphics& layer = Objects().DimLayer;
+  layer.CreateSurface(width, height);
+  layer.FillRectangle(black, 0, 0, static_cast<float>(width), static_cast<float>(height));
+}
+
+}  // namespace
+
 void BuildLayers(HWND overlay) {
-  Globals& objects = Objects();
-  objects.OverlayCanvas.Attach(overlay);
-  objects.SnapshotImage.LoadFromBytes(objects.ScreenSnapshot, false);
-  RECT window{};
-  GetWindowRect(overlay, &window);
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-
-  objects.FrozenLayer.CreateSurface(width, height);
-  NoteScreenCopy(objects.FrozenLayer.DrawImageStretched(objects.SnapshotImage, 0, 0, static_cast<float>(width),
-                                                        static_cast<float>(height)));
-  BlendLayer(objects.FrozenLayer, 255);
-
-  objects.DimBrush.Create(ArgbFromColorRef(RGB(0, 0, 0)));
-  objects.DimLayer.CreateSurface(width, height);
-  objects.DimLayer.FillRectangle(objects.DimBrush, 0, 0, static_cast<float>(width), static_cast<float>(height));
-  objects.SnapshotImage.Delete();
-  objects.DimBrush.Delete();
-  BlendLayer(objects.DimLayer, 128);
-  objects.OverlayCanvas.Present();
+  LayeredCanvas& canvas = Objects().OverlayCanvas;
+  canvas.Attach(overlay, LayeredCanvas::FirstPush::WithFirstPresent);
+  if (CurrentRedrawMode() == RedrawMode::Full) MakeDimLayer(canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight());
   StartFrames();
 }
 

@@ -1,22 +1,20 @@
 #pragma once
-// The two full-screen background layers of a capture and the repaint every frame starts with.
+// The layers of a capture (the frozen screen, and for the plain full redraw the dimming layer)
+// and the repaint every frame starts with.
 
 #include <windows.h>
 
 #include <cstdint>
 
-class GxGraphics;
-
 // GDI colour 0x00BBGGRR to GDI+ 0xAARRGGBB; alpha 255 unless one is given.
 std::uint32_t ArgbFromColorRef(COLORREF colour, int alpha = 255, bool alphaGiven = false);
 
-// Attaches the canvas to the overlay, builds the frozen and the dimming layer from the
-// snapshot and presents the dimmed screen.
+// Copies the screen into a new frozen layer of the screen's size, while the overlay is hidden.
+void FreezeScreen();
+
+// Attaches the canvas to the overlay and paints the dimmed screen on it; the window gets it with
+// its first push, once it is shown.
 void BuildLayers(HWND overlay);
 
-// The whole canvas from the two layers: the frozen screen, then black at alpha 128.
+// The whole canvas from the layers: the frozen screen, dimmed.
 void RepaintBase();
-
-// Blends one screen-sized layer over the whole canvas with a constant alpha, bypassing the
-// redraw bookkeeping: only while the layers are built.
-void BlendLayer(const GxGraphics& layer, int alpha);

@@ -4,50 +4,56 @@
 
 #include <cstring>
 
-#include "app/Desktop.h"
 #include "gx/GdiOwners.h"
+#include "gx/GxGraphics.h"
+#include "gx/GxImage.h"
 
 namespace {
 
-Bytes BmpFile(const BITMAPINFOHEADER& info, const Bytes& pixels) {
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  Bytes bytes(file.bfSize);
-  std::memcpy(bytes.data(), &file, sizeof file);
-  std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
-  std::memcpy(bytes.data() + file.bfOffBits, pixels.data(), pixels.size());
-  return bytes;
+// What a screen copy lacks to be a picture: the fourth byte, which GDI leaves as it finds it.
+void MakeOpaque(const SurfaceBits& pixels) {
+  for (int y = 0; y < pixels.height; ++y) {
+    std::uint32_t* row = pixels.Row(y);
+    for (int x = 0; x < pixels.width; ++x) row[x] |= 0xFF000000u;
+  }
+}
+
+void Clear(const SurfaceBits& pixels) {
+  for (int y = 0; y < pixels.height; ++y) std::memset(pixels.Row(y), 0, static_cast<size_t>(pixels.width) * 4);
+}
+
+bool DrawImageFile(GxGraphics& frozen, const Bytes& file) {
+  GxImage image;
+  if (!image.LoadFromBytes(file, false)) return false;
+  return frozen.DrawImageStretched(image, 0, 0, static_cast<float>(frozen.GetSurfaceWidth()),
+                                   static_cast<float>(frozen.GetSurfaceHeight()));
 }
 
 }  // namespace
 
-Bytes TakeScreenSnapshot() {
-  const int width = ScreenWidth();
-  const int height = ScreenHeight();
+bool TakeScreenSnapshot(GxGraphics& frozen) {
+  const SurfaceBits pixels = frozen.GetSurfaceBits();
+  if (!pixels.bits) return false;
   ScreenDC screen;
-  MemoryDC memory(screen.get());
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-  if (!screen.get() || !memory.get() || !bitmap.get()) return Bytes();
-  {
-    Selection selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY)) return Bytes();
+  const bool copied =
+      screen.get() && BitBlt(frozen.GetSurfaceDC(), 0, 0, pixels.width, pixels.height, screen.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  if (!copied) {
+    Clear(pixels);  // whatever a failed copy may have left: the overlay shows black
+    return false;
   }
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;  // positive: rows bottom-up, as a BMP file stores them
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  Bytes pixels(stride * static_cast<size_t>(height));
-  info.biSizeImage = static_cast<DWORD>(pixels.size());
-  if (GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != height)
-    return Bytes();
-  return BmpFile(info, pixels);
+  MakeOpaque(pixels);
+  return true;
 }
 
-std::function<Bytes()> ScreenSnapshotSource = TakeScreenSnapshot;
+ScreenSource& ScreenSource::operator=(Fill fill) {
+  fill_ = std::move(fill);
+  return *this;
+}
+
+ScreenSource& ScreenSource::operator=(ImageFile file) {
+  fill_ = [file = std::move(file)](GxGraphics& frozen) { return file && DrawImageFile(frozen, file()); };
+  return *this;
+}
+
+ScreenSource ScreenSnapshotSource{TakeScreenSnapshot};

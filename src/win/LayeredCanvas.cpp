@@ -30,7 +30,7 @@ bool LayeredCanvas::Push(HDC source, int alpha, const RECT* dirty) const {
   return pushed != FALSE;
 }
 
-bool LayeredCanvas::Attach(HWND window) {
+bool LayeredCanvas::Attach(HWND window, FirstPush first) {
   // Nothing to attach to: refusing keeps a present attachment intact and keeps Present and
   // Detach from working on a handle that may later name another window.
   if (!IsWindow(window)) return false;
@@ -42,7 +42,7 @@ bool LayeredCanvas::Attach(HWND window) {
   alpha_ = 255;
   const RECT rect = WindowRectOf(window);
   surface_.CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
-  Push(surface_.GetSurfaceDC(), 255);
+  if (first == FirstPush::Empty) Push(surface_.GetSurfaceDC(), 255);
   return true;
 }
 

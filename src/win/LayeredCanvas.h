@@ -19,10 +19,14 @@ class LayeredCanvas {
   LayeredCanvas(const LayeredCanvas&) = delete;
   LayeredCanvas& operator=(const LayeredCanvas&) = delete;
 
+  // How an attached window starts: given the empty surface at once (fully transparent), or
+  // given nothing until the first Present. A layered window that was never given content is not
+  // shown at all, so a window still hidden can wait, and get its first frame in one push.
+  enum class FirstPush { Empty, WithFirstPresent };
   // Detaches from a previous window first. The window becomes layered and fully transparent
   // until something is drawn and presented. True for every window (also when its surface
   // could not be made); false, changing nothing, for a handle that is no window.
-  bool Attach(HWND window);
+  bool Attach(HWND window, FirstPush first = FirstPush::Empty);
   bool Detach();
   // Missing sizes are the surface's own, a missing alpha is 255; perPixelAlpha counts only
   // when it is 1.
