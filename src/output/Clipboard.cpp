@@ -31,17 +31,21 @@ bool OpenClipboardPatiently(HWND owner) {
 
 }  // namespace
 
-bool CopyBitmapToClipboard(HWND owner, const Bytes& image) {
-  if (image.empty()) return false;
-  GxBitmap decoded;
-  if (!decoded.LoadFromBytes(image, false)) return false;
-  GdiObject<HBITMAP> dib(decoded.GetHBITMAP(0xFF000000));
-  if (!dib.get()) return false;
-  GdiObject<HBITMAP> bitmap(DeviceBitmap(dib.get()));
+bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
+  if (!dib) return false;
+  GdiObject<HBITMAP> bitmap(DeviceBitmap(dib));
   if (!bitmap.get() || !OpenClipboardPatiently(owner)) return false;
   EmptyClipboard();
   const bool taken = SetClipboardData(CF_BITMAP, bitmap.get()) != nullptr;
   if (taken) bitmap.release();  // the clipboard owns it now
   CloseClipboard();
   return taken;
+}
+
+bool CopyBitmapToClipboard(HWND owner, const Bytes& image) {
+  if (image.empty()) return false;
+  GxBitmap decoded;
+  if (!decoded.LoadFromBytes(image, false)) return false;
+  GdiObject<HBITMAP> dib(decoded.GetHBITMAP(0xFF000000));
+  return CopyDibToClipboard(owner, dib.get());
 }

@@ -6,8 +6,6 @@
 
 Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText,
                     int* encoderStatus) {
-  int ignored = 0;
-  int& status = encoderStatus ? *encoderStatus : ignored;
   GxBitmap crop;
   crop.Create(width, height, 0x0026200A);  // 32bppARGB, transparent black to start
   GxGraphics graphics;
@@ -20,17 +18,23 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
                              static_cast<float>(height), Gdiplus::UnitPixel, &noAttributes);
   if (formatGuidText.empty()) formatGuidText = source.GetRawFormat();
   graphics.Delete();  // the pixels must be complete before the encoder reads them
+  return EncodeBitmap(crop, formatGuidText, encoderStatus);
+}
+
+Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus) {
+  int ignored = 0;
+  int& status = encoderStatus ? *encoderStatus : ignored;
   if (formatGuidText == kGifFormat) {
     // GIF holds 256 colours. Reduce them here, as the encoder would: some GDI+ builds write a
     // header and no image when handed 32-bit pixels.
     GxBitmap indexed;
-    if (crop.CloneAreaI(GxRect{0, 0, crop.GetWidth(), crop.GetHeight()}, PixelFormat8bppIndexed, indexed)) {
+    if (bitmap.CloneAreaI(GxRect{0, 0, bitmap.GetWidth(), bitmap.GetHeight()}, PixelFormat8bppIndexed, indexed)) {
       Bytes encoded = indexed.SaveToBytes(formatGuidText, true, nullptr);
       status = LastStatus;
       return encoded;
     }
   }
-  Bytes encoded = crop.SaveToBytes(formatGuidText, true, nullptr);
+  Bytes encoded = bitmap.SaveToBytes(formatGuidText, true, nullptr);
   status = LastStatus;
   return encoded;
 }

@@ -10,3 +10,8 @@
 // to encoderStatus when given: some bytes may come out of an encoder that failed.
 Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText,
                     int* encoderStatus = nullptr);
+
+class GxBitmap;
+// Encodes a bitmap in the format named by the GUID text, as CropAndEncode encodes its crop (a GIF
+// gets 256 colours first). Empty bytes when no encoder matches.
+Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus = nullptr);

@@ -3,6 +3,7 @@
 #include "gx/GxBitmap.h"
 #include "gx/GxObject.h"
 #include "output/CropAndEncode.h"
+#include "output/SelectionOutput.h"
 
 namespace {
 
@@ -13,12 +14,15 @@ bool DecodesToSize(const Bytes& encoded, int width, int height) {
 
 }  // namespace
 
-Bytes EncodeForFile(const Bytes& screen, const ScreenRect& selection, std::string& formatGuidText) {
-  const int width = selection.right - selection.left;
-  const int height = selection.bottom - selection.top;
+Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText) {
+  GxBitmap crop;
+  if (!SelectionBitmap(selection, crop)) return {};
+  if (formatGuidText.empty()) formatGuidText = kBmpFormat;
   int status = -1;
-  Bytes encoded = CropAndEncode(screen, selection.left, selection.top, width, height, formatGuidText, &status);
+  const Bytes encoded = EncodeBitmap(crop, formatGuidText, &status);
   // Some encoders write a header and stop, yet answer Ok: only a picture that reads back counts.
-  if (status != GxOk || encoded.empty() || !DecodesToSize(encoded, width, height)) return {};
+  if (status != GxOk || encoded.empty() ||
+      !DecodesToSize(encoded, selection.right - selection.left, selection.bottom - selection.top))
+    return {};
   return encoded;
 }

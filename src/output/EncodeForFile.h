@@ -7,5 +7,6 @@
 #include "app/CaptureState.h"
 #include "gx/GxTypes.h"
 
-// Empty bytes on any failure. formatGuidText as for CropAndEncode.
-Bytes EncodeForFile(const Bytes& screen, const ScreenRect& selection, std::string& formatGuidText);
+// The selection of the frozen screen in the format named by the GUID text; an empty text means
+// BMP (and says so afterwards). Empty bytes on any failure.
+Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText);

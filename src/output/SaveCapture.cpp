@@ -6,15 +6,11 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/CommandLatch.h"
-#include "app/Desktop.h"
-#include "app/FrameDamage.h"
-#include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
 #include "gx/GxText.h"
-#include "output/CanvasToBmp.h"
 #include "output/ChooseSaveFile.h"
 #include "output/Commands.h"
 #include "output/EncodeForFile.h"
@@ -69,11 +65,8 @@ std::string FormatForFilter(int filterIndex) {
 
 void SaveCapture() {
   CommandScope command;
-  Globals& objects = Objects();
   // The press that chose the command ends here: its release goes to the dialog, not to us.
   ResetDrag();
-  ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());
-  const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());
   RepaintBase();  // what the overlay shows while the dialog is open
 
   SaveFile chosen;
@@ -84,7 +77,7 @@ void SaveCapture() {
     return;
   }
   std::string format = FormatForFilter(chosen.filterIndex);
-  const Bytes encoded = choice == SaveChoice::Chosen ? EncodeForFile(screen, Capture().SelectionRect, format) : Bytes();
+  const Bytes encoded = choice == SaveChoice::Chosen ? EncodeForFile(Capture().SelectionRect, format) : Bytes();
   if (encoded.empty() || !ReplaceFileWith(chosen.path, encoded)) {
     ReportSaveFailure(TheOverlay().Handle(), chosen.path);
     if (CaptureOpen()) KeepCaptureAfterFailure();
