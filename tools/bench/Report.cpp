@@ -2,12 +2,30 @@
 
 #include <sstream>
 
-void PrintTable(std::FILE* out, const RunInfo& run, const BenchResults& results) {
-  std::fprintf(out, "%d x %d, %s redraw\n", run.width, run.height, run.mode.c_str());
-  std::fprintf(out, "  %-40s %10s %10s %5s\n", "step (ms)", "median", "p95", "n");
+namespace {
+
+const Step* Find(const BenchResults& results, const std::string& key) {
   for (const Step& step : results.steps)
-    std::fprintf(out, "  %-40s %10.2f %10.2f %5u\n", step.label.c_str(), step.ms.Median(), step.ms.Percentile(95),
+    if (step.key == key) return &step;
+  return nullptr;
+}
+
+// Moves of the mouse are what the push floor bounds from below.
+bool IsMove(const Step& step) { return step.label.rfind("move:", 0) == 0; }
+
+}  // namespace
+
+void PrintTable(std::FILE* out, const RunInfo& run, const BenchResults& results) {
+  const Step* floor = Find(results, "floor-push");
+  const double floorMs = floor ? floor->ms.Median() : 0;
+  std::fprintf(out, "%d x %d, %s redraw\n", run.width, run.height, run.mode.c_str());
+  std::fprintf(out, "  %-40s %10s %10s %5s %12s\n", "step (ms)", "median", "p95", "n", "p95 / floor");
+  for (const Step& step : results.steps) {
+    std::fprintf(out, "  %-40s %10.2f %10.2f %5u", step.label.c_str(), step.ms.Median(), step.ms.Percentile(95),
                  static_cast<unsigned>(step.ms.Count()));
+    if (IsMove(step) && floorMs > 0) std::fprintf(out, " %11.2fx", step.ms.Percentile(95) / floorMs);
+    std::fprintf(out, "\n");
+  }
   std::fprintf(out, "  %-40s %10.1f MB\n", "peak private memory", results.peakPrivateMb);
 }
 

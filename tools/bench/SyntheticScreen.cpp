@@ -1,31 +1,17 @@
 #include "SyntheticScreen.h"
 
-#include <windows.h>
-
-#include <cstring>
-
-Bytes SyntheticScreen(int width, int height) {
-  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * static_cast<size_t>(height));
-  Bytes bytes(file.bfSize);
-  std::memcpy(bytes.data(), &file, sizeof file);
-  std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
-  for (int y = 0; y < height; ++y) {
-    unsigned char* row = bytes.data() + file.bfOffBits + stride * static_cast<size_t>(height - 1 - y);
-    for (int x = 0; x < width; ++x) {
-      row[x * 3] = static_cast<unsigned char>(60 + (x * 3 + y * 5) % 190);
-      row[x * 3 + 1] = static_cast<unsigned char>(30 + y % 210);
-      row[x * 3 + 2] = static_cast<unsigned char>(40 + x % 200);
+// Red runs through 200 values along a row, green through 210 down the columns, blue along a
+// diagonal through 190; counted up rather than divided, so painting a 4K screen takes a few ms.
+void PaintSyntheticScreen(const SurfaceBits& surface) {
+  for (int y = 0; y < surface.height; ++y) {
+    std::uint32_t* row = surface.Row(y);
+    const std::uint32_t green = 30 + static_cast<std::uint32_t>(y % 210);
+    std::uint32_t red = 0, blue = static_cast<std::uint32_t>((y * 5) % 190);
+    for (int x = 0; x < surface.width; ++x) {
+      row[x] = 0xFF000000u | (40 + red) << 16 | green << 8 | (60 + blue);
+      if (++red == 200) red = 0;
+      blue += 3;
+      if (blue >= 190) blue -= 190;
     }
   }
-  return bytes;
 }

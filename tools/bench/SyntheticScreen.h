@@ -2,7 +2,7 @@
 // A made-up screen for the overlay to freeze: busy enough that every pixel differs from its
 // neighbours, so nothing the overlay does can be cheaper than on a real desktop.
 
-#include "gx/GxTypes.h"
+#include "gx/DibSurface.h"
 
-// A complete 24-bit bottom-up BMP file of width × height.
-Bytes SyntheticScreen(int width, int height);
+// Paints the picture over the whole surface, every pixel opaque.
+void PaintSyntheticScreen(const SurfaceBits& surface);
