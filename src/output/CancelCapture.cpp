@@ -31,7 +31,7 @@ void CancelCapture() {
   ForgetCapture();
   objects.FrozenLayer.Delete();
   objects.DimLayer.Delete();
-  objects.OverlayCanvas.Detach();
+  objects.OverlayCanvas.Detach(LayeredCanvas::Restore::Nothing);  // the window is closed next
   // Before the window goes: a later Subclass must not write to a window that no longer exists.
   objects.OverlaySubclass.Unsubclass();
   TheOverlay().Close();

@@ -46,9 +46,15 @@ bool LayeredCanvas::Attach(HWND window, FirstPush first) {
   return true;
 }
 
-bool LayeredCanvas::Detach() {
+bool LayeredCanvas::Detach(Restore restore) {
   if (!attached_) return false;
   surface_.Delete();
+  if (restore == Restore::Nothing) {
+    savedExStyle_ = 0;
+    attached_ = false;
+    window_ = nullptr;
+    return true;
+  }
   // Going through a plain layered state first drops what UpdateLayeredWindow left behind, so
   // a window that stays layered after the restore is not stuck with the canvas's content.
   SetWindowLongW(window_, GWL_EXSTYLE, GetWindowLongW(window_, GWL_EXSTYLE) | WS_EX_LAYERED);

@@ -27,7 +27,11 @@ class LayeredCanvas {
   // until something is drawn and presented. True for every window (also when its surface
   // could not be made); false, changing nothing, for a handle that is no window.
   bool Attach(HWND window, FirstPush first = FirstPush::Empty);
-  bool Detach();
+  // What Detach gives back besides the surface. A window that lives on gets its own extended
+  // style back (and loses what the last push left on it); a window about to be destroyed needs
+  // neither, and restoring them makes the system build it a new, screen-sized surface.
+  enum class Restore { Style, Nothing };
+  bool Detach(Restore restore = Restore::Style);
   // Missing sizes are the surface's own, a missing alpha is 255; perPixelAlpha counts only
   // when it is 1.
   bool AlphaBlendFrom(HDC source, OptInt srcX = {}, OptInt srcY = {}, OptInt srcWidth = {}, OptInt srcHeight = {},
