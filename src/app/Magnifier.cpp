@@ -1,12 +1,15 @@
 #include "app/Magnifier.h"
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "app/CaptureImages.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/LabelFont.h"
+#include "app/RedrawMode.h"
 #include "app/RoundedRect.h"
 #include "app/SelectionRenderer.h"
 #include "gx/GxFont.h"
@@ -46,47 +49,89 @@ void PlaceMagnifier() {
   DrawMagnifier(origin.x, origin.y);
 }
 
-void DrawMagnifier(int x, int y) {
-  const POINT cursor = CursorPosition();
+namespace {
+
+// What the magnifier shows wherever it is: the shadow and backing, the crosshair, and the panel's
+// outline and frame that the zoomed pixels and the texts are drawn over.
+struct MagnifierParts {
+  GxGraphics backing, crosshair, panel;
+};
+
+void DrawParts(MagnifierParts& parts) {
   GxPen pen;
   pen.Create(0xFF333333, 1.0f);
   GxSolidBrush brush;
   brush.Create(0xFF000000);
-  GxGraphics panel, backing, crosshair;
-  panel.CreateSurface(kPanelWidth, kPanelHeight);
-  backing.CreateSurface(kPanelWidth, kPanelHeight);
-  crosshair.CreateSurface(kPanelWidth, kCrosshairHeight);
+  parts.panel.CreateSurface(kPanelWidth, kPanelHeight);
+  parts.backing.CreateSurface(kPanelWidth, kPanelHeight);
+  parts.crosshair.CreateSurface(kPanelWidth, kCrosshairHeight);
 
   GxPath path;
   path.Create();
   AddRoundedRect(path, 0, 0, 126, 123, 3);
-  panel.DrawPath(pen, path);
-
+  parts.panel.DrawPath(pen, path);
   pen.SetColor(0xFFFFFFFF);
   pen.SetWidth(2);
-  backing.FillPath(brush, path);
-  panel.DrawRectangle(pen, 2, 2, 120, 84);
+  parts.backing.FillPath(brush, path);
+  parts.panel.DrawRectangle(pen, 2, 2, 120, 84);
+
+  pen.SetColor(0xFF007AB3);
+  pen.SetWidth(4);
+  parts.crosshair.DrawLine(pen, 3, 43.5f, 121, 43.5f);
+  parts.crosshair.DrawLine(pen, 58.5f, 3, 59, 87);
+}
+
+// Kept for the capture; the plain full redraw draws them for every magnifier.
+struct KeptParts {
+  std::unique_ptr<MagnifierParts> parts;
+};
+
+KeptParts& Kept() {
+  static KeptParts kept;
+  return kept;
+}
+
+// A surface of the panel's size holding the panel's outline and frame.
+void StartPanel(GxGraphics& panel, GxGraphics& drawn) {
+  panel.CreateSurface(kPanelWidth, kPanelHeight);
+  const SurfaceBits from = drawn.GetSurfaceBits(), to = panel.GetSurfaceBits();
+  if (!from.bits || !to.bits) return;
+  for (int y = 0; y < kPanelHeight; ++y) std::memcpy(to.Row(y), from.Row(y), kPanelWidth * 4);
+}
+
+}  // namespace
+
+void DrawMagnifier(int x, int y) {
+  const POINT cursor = CursorPosition();
+  std::unique_ptr<MagnifierParts> fresh;
+  MagnifierParts* parts = Kept().parts.get();
+  if (CurrentRedrawMode() == RedrawMode::Full || !parts) {
+    fresh = std::make_unique<MagnifierParts>();
+    DrawParts(*fresh);
+    parts = fresh.get();
+    if (CurrentRedrawMode() != RedrawMode::Full) Kept().parts = std::move(fresh);
+  }
+  GxGraphics panel;
+  StartPanel(panel, parts->panel);
 
   const ImageUse screen = ScreenImage();
   panel.SetInterpolationMode(kNearestNeighbour);
   panel.DrawImageRectRect(*screen, 3, 3, 118, 84, static_cast<float>(cursor.x - 14), static_cast<float>(cursor.y - 11),
                           30, 21);
 
-  pen.SetColor(0xFF007AB3);
-  pen.SetWidth(4);
-  crosshair.DrawLine(pen, 3, 43.5f, 121, 43.5f);
-  crosshair.DrawLine(pen, 58.5f, 3, 59, 87);
-
   GxFont font;
   CreateLabelFont(font, 11);
-  brush.SetColor(0xFFFFFFFF);
+  GxSolidBrush brush;
+  brush.Create(0xFFFFFFFF);
   const std::string colour = ColourLabel(panel.GetSurfacePixel(60, 44));
   const std::string size = SizeLabel(Capture().SelectionRect);
   panel.DrawString(size, font, brush, GxRectF{4, 90, 122, 16});
   panel.DrawString(colour, font, brush, GxRectF{4, 104, 122, 16});
 
-  BlendWhole(backing, x + 3, y + 3, 40);  // soft shadow
-  BlendWhole(backing, x, y, 200);
+  BlendWhole(parts->backing, x + 3, y + 3, 40);  // soft shadow
+  BlendWhole(parts->backing, x, y, 200);
   BlendWhole(panel, x, y, 255);
-  BlendWhole(crosshair, x, y, 200);
+  BlendWhole(parts->crosshair, x, y, 200);
 }
+
+void ForgetMagnifier() { Kept() = KeptParts{}; }

@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <memory>
+#include <vector>
+
 #include "app/FrameDamage.h"
 #include "app/LabelFont.h"
 #include "app/Layers.h"
+#include "app/RedrawMode.h"
 #include "gx/GxFont.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxPen.h"
@@ -17,19 +21,63 @@ constexpr int kLabelWidth = 72;
 constexpr int kLabelHeight = 20;
 constexpr int kHandleSize = 5;  // the frame and the handles lie within this of the surface's edges
 
-// The frame of a w × h selection and its handles, drawn on the part of the (w + 5) × (h + 5)
-// frame surface that starts at `part`.
-void DrawFrameAndHandles(GxGraphics& surface, GxSolidBrush& brush, int w, int h, POINT part) {
-  const float dx = static_cast<float>(-part.x), dy = static_cast<float>(-part.y);
+// The frame of a w × h selection and its handles, drawn on the part `part` of the (w + 5) × (h + 5)
+// frame surface. A handle that cannot reach the part is left out: it would draw nothing there.
+void DrawFrameAndHandles(GxGraphics& surface, int w, int h, const RECT& part) {
+  const float dx = static_cast<float>(-part.left), dy = static_cast<float>(-part.top);
   GxPen pen;
   pen.Create(kSelectionBlue, 1.0f);
   surface.DrawRectangle(pen, 2 + dx, 2 + dy, static_cast<float>(w), static_cast<float>(h));
+  GxSolidBrush brush;
   brush.Create(kSelectionBlue);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   const float handles[8][2] = {{0, 0},           {fw / 2 - 2, 0}, {fw, 0},  {0, fh / 2},
                                {fw, fh / 2},     {0, fh},         {fw / 2, fh}, {fw, fh}};
-  for (const auto& handle : handles)
-    surface.FillRectangle(brush, handle[0] + dx, handle[1] + dy, kHandleSize, kHandleSize);
+  for (const auto& handle : handles) {
+    const float x = handle[0], y = handle[1];  // a pixel of margin around each for rounding
+    if (x + kHandleSize + 1 <= part.left || x - 1 >= part.right || y + kHandleSize + 1 <= part.top ||
+        y - 1 >= part.bottom)
+      continue;
+    surface.FillRectangle(brush, x + dx, y + dy, kHandleSize, kHandleSize);
+  }
+}
+
+struct FramePart {
+  RECT rect;  // within the frame surface
+  std::unique_ptr<GxGraphics> surface;
+};
+
+// The frame surface is drawn on only near its edges; on a large selection, making, drawing and
+// blending its empty inside would cost more than all the rest.
+std::vector<FramePart> DrawFrameParts(int w, int h) {
+  std::vector<FramePart> parts;
+  for (const RECT& rect : EdgeParts(w + 5, h + 5, kHandleSize)) {
+    FramePart part{rect, std::make_unique<GxGraphics>()};
+    part.surface->CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
+    DrawFrameAndHandles(*part.surface, w, h, rect);
+    parts.push_back(std::move(part));
+  }
+  return parts;
+}
+
+// The parts of the last frame drawn, kept while the selection keeps its size: moving it, and
+// hovering the toolbar or the menu, redraw the very same frame. The plain full redraw draws it
+// every time.
+struct KeptFrame {
+  int w = 0, h = 0;
+  std::vector<FramePart> parts;
+};
+
+KeptFrame& Kept() {
+  static KeptFrame kept;
+  return kept;
+}
+
+const std::vector<FramePart>& FrameParts(int w, int h) {
+  KeptFrame& kept = Kept();
+  if (CurrentRedrawMode() == RedrawMode::Full || kept.parts.empty() || kept.w != w || kept.h != h)
+    kept = KeptFrame{w, h, DrawFrameParts(w, h)};
+  return kept.parts;
 }
 
 void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& text) {
@@ -70,17 +118,11 @@ void DrawSelection(int left, int top, int right, int bottom) {
 
   // The selection shows the frozen screen at full brightness.
   ShowFrozen(left, top, w, h);
+  for (const FramePart& part : FrameParts(w, h))
+    BlendOntoCanvas(*part.surface, left - 2 + part.rect.left, top - 2 + part.rect.top, 255, true);
 
-  // The frame surface is drawn on only near its edges; on a large selection, making, drawing
-  // and blending its empty inside would cost more than all the rest.
   GxSolidBrush brush;
-  for (const RECT& part : EdgeParts(w + 5, h + 5, kHandleSize)) {
-    GxGraphics selection;
-    selection.CreateSurface(part.right - part.left, part.bottom - part.top);
-    DrawFrameAndHandles(selection, brush, w, h, POINT{part.left, part.top});
-    BlendOntoCanvas(selection, left - 2 + part.left, top - 2 + part.top, 255, true);
-  }
-  brush.SetColor(0xFF000000);
+  brush.Create(0xFF000000);
   labelBox.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
   DrawLabelText(labelText, brush, SizeLabel(Capture().SelectionRect));
 
@@ -90,3 +132,5 @@ void DrawSelection(int left, int top, int right, int bottom) {
   BlendOntoCanvas(labelBox, left, labelY, 128, true);
   BlendOntoCanvas(labelText, textX, labelY, 255, true);
 }
+
+void ForgetSelectionFrame() { Kept() = KeptFrame{}; }
