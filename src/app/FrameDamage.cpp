@@ -1,5 +1,6 @@
 #include "app/FrameDamage.h"
 
+#include "app/CommandLatch.h"
 #include "app/DimmedBase.h"
 #include "app/Globals.h"
 #include "app/PushedPixels.h"
@@ -255,13 +256,20 @@ std::vector<RECT> EdgeParts(int width, int height, int margin) {
 
 bool PresentFrame() {
   if (pushing) return false;
+  // A message the overlay gets while it handles another (its own release of the mouse) leaves
+  // the push to that one, which pushes once it is done; inside a command's own loop (the save
+  // dialog) there is no such push to wait for.
+  if (messageDepth > 1 && !CommandScope::Running()) return true;
   pushing = true;
+  LayeredCanvas& canvas = Objects().OverlayCanvas;
   bool pushed = false;
   if (Tracking()) {
     const RECT changed = Knowledge().TakeChanges();
-    pushed = IsEmpty(changed) || Objects().OverlayCanvas.PresentDirty(changed);
+    const RECT whole = WholeCanvas();
+    // All of it needs no dirty rectangle, which would only cost a copy of the window's surface.
+    pushed = IsEmpty(changed) || (EqualRect(&changed, &whole) ? canvas.Present() : canvas.PresentDirty(changed));
   } else {
-    pushed = Objects().OverlayCanvas.Present();
+    pushed = canvas.Present();
   }
   pushing = false;
   return pushed;
