@@ -4,11 +4,13 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/FrameDamage.h"
+#include "app/WindowCandidate.h"
 
 void ForgetCapture() {
   Capture().Reset();
   EndFrames();
   ForgetCaptureImages();
+  ForgetNotedWindows();
 }
 
 bool CaptureOpen() { return TheOverlay().IsLoaded(); }

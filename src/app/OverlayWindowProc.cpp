@@ -10,9 +10,11 @@
 #include "app/HitTest.h"
 #include "app/Layers.h"
 #include "app/Magnifier.h"
+#include "app/SelectionKeys.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
+#include "app/WindowCandidate.h"
 #include "output/Commands.h"
 #include "output/ContextMenu.h"
 
@@ -26,43 +28,15 @@ void CloseMenu(CaptureState& state) {
 }
 
 void OnKeyDown(WPARAM key) {
+  if (SelectionKeyDown(key)) return;
   if (key == VK_ESCAPE) CancelCapture();
 }
 
-void OnMouseMove() {
-  CaptureState& state = Capture();
-  if (state.buttonDown != 1) {
-    if (state.selectionMade == 1) {
-      RedrawSelection(RedrawAction::KeepRects);
-      ToolbarDispatch(ToolbarAction::None);
-      if (state.menuShown) {
-        ContextMenu(MenuAction::Hover);
-      } else {
-        ToolbarDispatch(ToolbarAction::Hover);
-      }
-    } else {
-      RepaintBase();
-      PlaceMagnifier();
-    }
-    return;
-  }
-  const POINT cursor = CursorPosition();
-  switch (state.mode) {
-    case CaptureMode::Draw:
-      TrackNewSelection(cursor.x, cursor.y);
-      PlaceMagnifier();
-      break;
-    case CaptureMode::Adjust:
-      AdjustSelection(cursor.x, cursor.y);
-      PlaceMagnifier();
-      break;
-    case CaptureMode::Drag:
-      AdjustSelection(cursor.x, cursor.y);
-      ToolbarDispatch(ToolbarAction::None);
-      break;
-    case CaptureMode::None:
-      break;
-  }
+// Looking for a start point: the window a click would pick, if any, and the magnifier.
+void ShowLooking() {
+  RepaintBase();
+  if (const auto window = CandidateAt(CursorPosition())) DrawCandidate(*window);
+  PlaceMagnifier();
 }
 
 void OnLeftButtonDown() {
@@ -88,18 +62,37 @@ void OnLeftButtonDown() {
   if (CaptureOpen() && state.buttonDown == 1) Objects().OverlaySubclass.CaptureMouse();
 }
 
+// A click selects the window under it, exactly; where there is none it selects nothing.
+void PickWindow(CaptureState& state, POINT at) {
+  const auto window = CandidateAt(at);
+  state.SelectionRect = window ? *window : ScreenRect{};
+  if (!window) {
+    ShowLooking();  // whatever a slight movement of the press drew goes
+    return;
+  }
+  state.selectionMade = 1;
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
+}
+
 void OnLeftButtonUp() {
-  ResetDrag();
   CaptureState& state = Capture();
+  const bool pressed = state.buttonDown == 1;
+  const POINT press{state.drag.anchorX, state.drag.anchorY};
+  ResetDrag();
   switch (state.mode) {
     case CaptureMode::Draw:
       if (state.skipNextRelease == 1) {
         state.skipNextRelease = 0;  // the release of the click that chose "reselect"
         break;
       }
-      state.selectionMade = 1;
-      RedrawSelection(RedrawAction::ClearRects);
-      ToolbarDispatch(ToolbarAction::None);
+      if (pressed && !IsClick(press, CursorPosition())) {
+        state.selectionMade = 1;
+        RedrawSelection(RedrawAction::ClearRects);
+        ToolbarDispatch(ToolbarAction::None);
+      } else {
+        PickWindow(state, press);
+      }
       break;
     case CaptureMode::Adjust:
       RedrawSelection(RedrawAction::ClearRects);
@@ -152,10 +145,49 @@ void OnRightButtonUp() {
   }
 }
 
+}  // namespace
+
+void OverlayPointerMoved() {
+  CaptureState& state = Capture();
+  if (state.buttonDown != 1) {
+    if (state.selectionMade == 1) {
+      RedrawSelection(RedrawAction::KeepRects);
+      ToolbarDispatch(ToolbarAction::None);
+      if (state.menuShown) {
+        ContextMenu(MenuAction::Hover);
+      } else {
+        ToolbarDispatch(ToolbarAction::Hover);
+      }
+    } else {
+      ShowLooking();
+    }
+    return;
+  }
+  const POINT cursor = CursorPosition();
+  switch (state.mode) {
+    case CaptureMode::Draw:
+      TrackNewSelection(cursor.x, cursor.y);
+      PlaceMagnifier();
+      break;
+    case CaptureMode::Adjust:
+      AdjustSelection(cursor.x, cursor.y);
+      PlaceMagnifier();
+      break;
+    case CaptureMode::Drag:
+      AdjustSelection(cursor.x, cursor.y);
+      ToolbarDispatch(ToolbarAction::None);
+      break;
+    case CaptureMode::None:
+      break;
+  }
+}
+
+namespace {
+
 void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); break;
-    case WM_MOUSEMOVE: OnMouseMove(); break;
+    case WM_MOUSEMOVE: OverlayPointerMoved(); break;
     case WM_LBUTTONDOWN: OnLeftButtonDown(); break;
     case WM_LBUTTONUP: OnLeftButtonUp(); break;
     case WM_LBUTTONDBLCLK: OnLeftDoubleClick(); break;

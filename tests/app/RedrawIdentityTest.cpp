@@ -19,16 +19,6 @@ namespace {
 
 using Frame = std::vector<std::uint32_t>;
 
-// Every byte of the canvas, alpha included, straight from its DIB section.
-Frame CanvasBytes() {
-  GdiFlush();
-  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
-  DIBSECTION dib{};
-  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
-  const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
-  return Frame(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
-}
-
 // The screen under the overlay as the system shows it (the overlay lies at 0, 0), in the
 // canvas's layout: 32-bit pixels, rows bottom-up, the fourth byte zero.
 Frame ScreenBytes(int width, int height) {
