@@ -53,5 +53,8 @@ POINT MovePointerBy(int dx, int dy) {
   return to;
 }
 
-void OverrideCursorPosition(std::optional<POINT> position) { fixedCursor = position; }
+void OverrideCursorPosition(std::optional<POINT> position) {
+  fixedCursor = position;
+  placed.reset();
+}
 void OverrideScreenSize(std::optional<SIZE> size) { fixedScreen = size; }

@@ -70,6 +70,7 @@ void PickWindow(CaptureState& state, POINT at) {
     ShowLooking();  // whatever a slight movement of the press drew goes
     return;
   }
+  EnforceMinExtent(state.SelectionRect);  // a sliver of a window still gets handles to grab
   state.selectionMade = 1;
   RedrawSelection(RedrawAction::ClearRects);
   ToolbarDispatch(ToolbarAction::None);
