@@ -3,7 +3,7 @@
 #include <dwmapi.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -18,9 +18,9 @@ bool IsCloaked(HWND window) {
 // The desktop's wallpaper and icons lie in windows of these classes; they are the background,
 // not something to pick.
 bool IsDesktopBackground(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0;
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
 }
 
 // Where the window shows on the screen: its visible frame where the system composes windows

@@ -63,8 +63,8 @@ TEST(WindowListTest, ClippedToTheScreenAndTheParentAndLeavingOutWhatCannotBePick
   ShowWindow(minimized.Handle(), SW_MINIMIZE);
   TestWindow hidden(420, 420, 100, 100);
   ShowWindow(hidden.Handle(), SW_HIDE);
-  TestWindow wallpaper(500, 100, 100, 100, "Progman");
-  TestWindow icons(520, 120, 100, 100, "WorkerW");
+  TestWindow wallpaper(500, 100, 100, 100, L"Progman");
+  TestWindow icons(520, 120, 100, 100, L"WorkerW");
   TestWindow skipped(600, 400, 50, 50);
   TestWindow parent(200, 400, 100, 100);
   TestWindow overhanging(parent, 50, 50, 200, 200);

@@ -103,3 +103,18 @@ key_times() {  # count key
   for ((i = 0; i < $1; i++)); do keys+=("$2"); done
   xdotool key --delay 40 "${keys[@]}"
 }
+
+# Types a file name into the open save dialog and checks that it arrived whole: xdotool now and
+# then drops a character it has to map to a spare key (CJK text), so a short name is typed again.
+type_file_name() {  # text
+  local typed
+  for _ in 1 2 3; do
+    xdotool type --delay 40 "$1"
+    sleep 0.5
+    typed=$(wine "$BUILD/bin/instances.exe" filename 2>/dev/null | tr -d '\r')
+    [ "$typed" = "$1" ] && return 0
+    xdotool key ctrl+a BackSpace
+    sleep 0.3
+  done
+  fail "the dialog's name box holds '$typed', not '$1'"
+}

@@ -6,7 +6,7 @@
 class TestWindow {
  public:
   // A borderless visible top-level window at (x, y), in front of the other ordinary windows.
-  TestWindow(int x, int y, int width, int height, const char* className = "ScreenCutTestWindow");
+  TestWindow(int x, int y, int width, int height, const wchar_t* className = L"ScreenCutTestWindow");
   // A visible child window at (x, y) of its parent's client area.
   TestWindow(const TestWindow& parent, int x, int y, int width, int height);
   ~TestWindow();
