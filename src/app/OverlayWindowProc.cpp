@@ -39,6 +39,41 @@ void ShowLooking() {
   PlaceMagnifier();
 }
 
+void OnMouseMove() {
+  CaptureState& state = Capture();
+  if (state.buttonDown != 1) {
+    if (state.selectionMade == 1) {
+      RedrawSelection(RedrawAction::KeepRects);
+      ToolbarDispatch(ToolbarAction::None);
+      if (state.menuShown) {
+        ContextMenu(MenuAction::Hover);
+      } else {
+        ToolbarDispatch(ToolbarAction::Hover);
+      }
+    } else {
+      ShowLooking();
+    }
+    return;
+  }
+  const POINT cursor = CursorPosition();
+  switch (state.mode) {
+    case CaptureMode::Draw:
+      TrackNewSelection(cursor.x, cursor.y);
+      PlaceMagnifier();
+      break;
+    case CaptureMode::Adjust:
+      AdjustSelection(cursor.x, cursor.y);
+      PlaceMagnifier();
+      break;
+    case CaptureMode::Drag:
+      AdjustSelection(cursor.x, cursor.y);
+      ToolbarDispatch(ToolbarAction::None);
+      break;
+    case CaptureMode::None:
+      break;
+  }
+}
+
 void OnLeftButtonDown() {
   CaptureState& state = Capture();
   state.buttonDown = 1;
@@ -146,49 +181,10 @@ void OnRightButtonUp() {
   }
 }
 
-}  // namespace
-
-void OverlayPointerMoved() {
-  CaptureState& state = Capture();
-  if (state.buttonDown != 1) {
-    if (state.selectionMade == 1) {
-      RedrawSelection(RedrawAction::KeepRects);
-      ToolbarDispatch(ToolbarAction::None);
-      if (state.menuShown) {
-        ContextMenu(MenuAction::Hover);
-      } else {
-        ToolbarDispatch(ToolbarAction::Hover);
-      }
-    } else {
-      ShowLooking();
-    }
-    return;
-  }
-  const POINT cursor = CursorPosition();
-  switch (state.mode) {
-    case CaptureMode::Draw:
-      TrackNewSelection(cursor.x, cursor.y);
-      PlaceMagnifier();
-      break;
-    case CaptureMode::Adjust:
-      AdjustSelection(cursor.x, cursor.y);
-      PlaceMagnifier();
-      break;
-    case CaptureMode::Drag:
-      AdjustSelection(cursor.x, cursor.y);
-      ToolbarDispatch(ToolbarAction::None);
-      break;
-    case CaptureMode::None:
-      break;
-  }
-}
-
-namespace {
-
 void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); break;
-    case WM_MOUSEMOVE: OverlayPointerMoved(); break;
+    case WM_MOUSEMOVE: OnMouseMove(); break;
     case WM_LBUTTONDOWN: OnLeftButtonDown(); break;
     case WM_LBUTTONUP: OnLeftButtonUp(); break;
     case WM_LBUTTONDBLCLK: OnLeftDoubleClick(); break;
@@ -201,6 +197,8 @@ void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+void OverlayPointerMoved() { OnMouseMove(); }
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageFrame frame;
