@@ -6,6 +6,7 @@
 #include "app/FrameDamage.h"
 #include "app/Magnifier.h"
 #include "app/SelectionRenderer.h"
+#include "app/WindowCandidate.h"
 
 void ForgetCapture() {
   Capture().Reset();
@@ -13,6 +14,7 @@ void ForgetCapture() {
   ForgetCaptureImages();
   ForgetSelectionFrame();
   ForgetMagnifier();
+  ForgetNotedWindows();
 }
 
 bool CaptureOpen() { return TheOverlay().IsLoaded(); }

@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/OverlayWindowProc.h"
+#include "app/WindowCandidate.h"
 #include "app/Resources.h"
 #include "output/Commands.h"
 
@@ -38,6 +39,7 @@ void CaptureOverlay::OnLoad() {
   ForgetCapture();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
   FreezeScreen();
+  NoteWindowsAtOpening(Handle());
   SetTop(0);
   SetLeft(0);
   SetWidth(ScreenWidth());

@@ -10,9 +10,11 @@
 #include "app/HitTest.h"
 #include "app/Layers.h"
 #include "app/Magnifier.h"
+#include "app/SelectionKeys.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
+#include "app/WindowCandidate.h"
 #include "output/Commands.h"
 #include "output/ContextMenu.h"
 
@@ -26,7 +28,15 @@ void CloseMenu(CaptureState& state) {
 }
 
 void OnKeyDown(WPARAM key) {
+  if (SelectionKeyDown(key)) return;
   if (key == VK_ESCAPE) CancelCapture();
+}
+
+// Looking for a start point: the window a click would pick, if any, and the magnifier.
+void ShowLooking() {
+  RepaintBase();
+  if (const auto window = CandidateAt(CursorPosition())) DrawCandidate(*window);
+  PlaceMagnifier();
 }
 
 void OnMouseMove() {
@@ -41,8 +51,7 @@ void OnMouseMove() {
         ToolbarDispatch(ToolbarAction::Hover);
       }
     } else {
-      RepaintBase();
-      PlaceMagnifier();
+      ShowLooking();
     }
     return;
   }
@@ -88,18 +97,38 @@ void OnLeftButtonDown() {
   if (CaptureOpen() && state.buttonDown == 1) Objects().OverlaySubclass.CaptureMouse();
 }
 
+// A click selects the window under it, exactly; where there is none it selects nothing.
+void PickWindow(CaptureState& state, POINT at) {
+  const auto window = CandidateAt(at);
+  state.SelectionRect = window ? *window : ScreenRect{};
+  if (!window) {
+    ShowLooking();  // whatever a slight movement of the press drew goes
+    return;
+  }
+  EnforceMinExtent(state.SelectionRect);  // a sliver of a window still gets handles to grab
+  state.selectionMade = 1;
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
+}
+
 void OnLeftButtonUp() {
-  ResetDrag();
   CaptureState& state = Capture();
+  const bool pressed = state.buttonDown == 1;
+  const POINT press{state.drag.anchorX, state.drag.anchorY};
+  ResetDrag();
   switch (state.mode) {
     case CaptureMode::Draw:
       if (state.skipNextRelease == 1) {
         state.skipNextRelease = 0;  // the release of the click that chose "reselect"
         break;
       }
-      state.selectionMade = 1;
-      RedrawSelection(RedrawAction::ClearRects);
-      ToolbarDispatch(ToolbarAction::None);
+      if (pressed && !IsClick(press, CursorPosition())) {
+        state.selectionMade = 1;
+        RedrawSelection(RedrawAction::ClearRects);
+        ToolbarDispatch(ToolbarAction::None);
+      } else {
+        PickWindow(state, press);
+      }
       break;
     case CaptureMode::Adjust:
       RedrawSelection(RedrawAction::ClearRects);
@@ -168,6 +197,8 @@ void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+void OverlayPointerMoved() { OnMouseMove(); }
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageFrame frame;

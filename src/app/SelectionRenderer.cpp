@@ -21,13 +21,15 @@ constexpr int kLabelWidth = 72;
 constexpr int kLabelHeight = 20;
 constexpr int kHandleSize = 5;  // the frame and the handles lie within this of the surface's edges
 
-// The frame of a w × h selection and its handles, drawn on the part `part` of the (w + 5) × (h + 5)
-// frame surface. A handle that cannot reach the part is left out: it would draw nothing there.
-void DrawFrameAndHandles(GxGraphics& surface, int w, int h, const RECT& part) {
+// The frame of a w × h selection and, when asked, its handles, drawn on the part `part` of the
+// (w + 5) × (h + 5) frame surface. A handle that cannot reach the part is left out: it would draw
+// nothing there.
+void DrawFrame(GxGraphics& surface, int w, int h, const RECT& part, bool handlesToo) {
   const float dx = static_cast<float>(-part.left), dy = static_cast<float>(-part.top);
   GxPen pen;
   pen.Create(kSelectionBlue, 1.0f);
   surface.DrawRectangle(pen, 2 + dx, 2 + dy, static_cast<float>(w), static_cast<float>(h));
+  if (!handlesToo) return;
   GxSolidBrush brush;
   brush.Create(kSelectionBlue);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
@@ -49,12 +51,12 @@ struct FramePart {
 
 // The frame surface is drawn on only near its edges; on a large selection, making, drawing and
 // blending its empty inside would cost more than all the rest.
-std::vector<FramePart> DrawFrameParts(int w, int h) {
+std::vector<FramePart> DrawFrameParts(int w, int h, bool handlesToo) {
   std::vector<FramePart> parts;
   for (const RECT& rect : EdgeParts(w + 5, h + 5, kHandleSize)) {
     FramePart part{rect, std::make_unique<GxGraphics>()};
     part.surface->CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
-    DrawFrameAndHandles(*part.surface, w, h, rect);
+    DrawFrame(*part.surface, w, h, rect, handlesToo);
     parts.push_back(std::move(part));
   }
   return parts;
@@ -65,6 +67,7 @@ std::vector<FramePart> DrawFrameParts(int w, int h) {
 // every time.
 struct KeptFrame {
   int w = 0, h = 0;
+  bool handles = false;
   std::vector<FramePart> parts;
 };
 
@@ -73,10 +76,11 @@ KeptFrame& Kept() {
   return kept;
 }
 
-const std::vector<FramePart>& FrameParts(int w, int h) {
+const std::vector<FramePart>& FrameParts(int w, int h, bool handlesToo) {
   KeptFrame& kept = Kept();
-  if (CurrentRedrawMode() == RedrawMode::Full || kept.parts.empty() || kept.w != w || kept.h != h)
-    kept = KeptFrame{w, h, DrawFrameParts(w, h)};
+  if (CurrentRedrawMode() == RedrawMode::Full || kept.parts.empty() || kept.w != w || kept.h != h ||
+      kept.handles != handlesToo)
+    kept = KeptFrame{w, h, handlesToo, DrawFrameParts(w, h, handlesToo)};
   return kept.parts;
 }
 
@@ -85,6 +89,13 @@ void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& 
   CreateLabelFont(font, 11);
   brush.SetColor(0xFFFFFFFF);
   surface.DrawString(text, font, brush, GxRectF{8, 2, 62, 14});
+}
+
+// The frozen screen at full brightness over w × h at (left, top), framed.
+void DrawFramed(int left, int top, int w, int h, bool handlesToo) {
+  ShowFrozen(left, top, w, h);
+  for (const FramePart& part : FrameParts(w, h, handlesToo))
+    BlendOntoCanvas(*part.surface, left - 2 + part.rect.left, top - 2 + part.rect.top, 255, true);
 }
 
 }  // namespace
@@ -116,11 +127,7 @@ void DrawSelection(int left, int top, int right, int bottom) {
   labelBox.CreateSurface(kLabelWidth, kLabelHeight);
   labelText.CreateSurface(kLabelWidth, kLabelHeight);
 
-  // The selection shows the frozen screen at full brightness.
-  ShowFrozen(left, top, w, h);
-  for (const FramePart& part : FrameParts(w, h))
-    BlendOntoCanvas(*part.surface, left - 2 + part.rect.left, top - 2 + part.rect.top, 255, true);
-
+  DrawFramed(left, top, w, h, true);
   GxSolidBrush brush;
   brush.Create(0xFF000000);
   labelBox.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
@@ -131,6 +138,11 @@ void DrawSelection(int left, int top, int right, int bottom) {
   const int textX = above ? left : left - 2;  // inside the selection the text sits 2 px left
   BlendOntoCanvas(labelBox, left, labelY, 128, true);
   BlendOntoCanvas(labelText, textX, labelY, 255, true);
+}
+
+void DrawCandidate(const ScreenRect& window) {
+  DrawFramed(window.left, window.top, std::max(window.right - window.left, 1), std::max(window.bottom - window.top, 1),
+             false);
 }
 
 void ForgetSelectionFrame() { Kept() = KeptFrame{}; }

@@ -20,4 +20,8 @@ void DrawSelection(int left, int top, int right, int bottom);
 // The frame drawn last is kept for a selection of the same size; a capture's end forgets it.
 void ForgetSelectionFrame();
 
+// A window the next click would select, shown like a selection: undimmed and framed, without
+// handles or label.
+void DrawCandidate(const ScreenRect& window);
+
 constexpr unsigned kSelectionBlue = 0xFF00AEFF;

@@ -100,6 +100,19 @@ void OverlayTest::KeyEscape() {
   if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+void OverlayTest::Key(WPARAM key, int modifiers) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  const BYTE before[2] = {keys[VK_CONTROL], keys[VK_SHIFT]};
+  keys[VK_CONTROL] = (modifiers & kControl) ? 0x80 : 0;
+  keys[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
+  SetKeyboardState(keys);
+  if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, key, 1);
+  keys[VK_CONTROL] = before[0];
+  keys[VK_SHIFT] = before[1];
+  SetKeyboardState(keys);
+}
+
 void OverlayTest::Drag(int x1, int y1, int x2, int y2) {
   MoveTo(x1, y1);
   Press(x1, y1);
@@ -114,3 +127,12 @@ void OverlayTest::Select(int left, int top, int right, int bottom) {
 }
 
 COLORREF OverlayTest::Canvas(int x, int y) const { return Objects().OverlayCanvas.GetSurfacePixel(x, y); }
+
+std::vector<std::uint32_t> CanvasBytes() {
+  GdiFlush();
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
+  DIBSECTION dib{};
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
+  const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  return std::vector<std::uint32_t>(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
+}
