@@ -265,9 +265,7 @@ bool PresentFrame() {
   bool pushed = false;
   if (Tracking()) {
     const RECT changed = Knowledge().TakeChanges();
-    const RECT whole = WholeCanvas();
-    // All of it needs no dirty rectangle, which would only cost a copy of the window's surface.
-    pushed = IsEmpty(changed) || (EqualRect(&changed, &whole) ? canvas.Present() : canvas.PresentDirty(changed));
+    pushed = IsEmpty(changed) || canvas.PresentDirty(changed);
   } else {
     pushed = canvas.Present();
   }
