@@ -1,5 +1,6 @@
 #include "app/CaptureLife.h"
 
+#include "app/AnnotationSession.h"
 #include "app/CaptureImages.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
@@ -7,6 +8,7 @@
 
 void ForgetCapture() {
   Capture().Reset();
+  ForgetAnnotations();
   EndFrames();
   ForgetCaptureImages();
 }

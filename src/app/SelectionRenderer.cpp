@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/AnnotationView.h"
 #include "app/FrameDamage.h"
 #include "app/LabelFont.h"
 #include "app/Layers.h"
@@ -53,6 +54,7 @@ void RedrawSelection(RedrawAction action) {
   CaptureState& state = Capture();
   if (action == RedrawAction::ClearRects) {
     state.ToolbarRect = ScreenRect{};
+    state.StyleBarRect = ScreenRect{};
     state.MenuRect = ScreenRect{};
   }
   RepaintBase();
@@ -68,8 +70,8 @@ void DrawSelection(int left, int top, int right, int bottom) {
   labelBox.CreateSurface(kLabelWidth, kLabelHeight);
   labelText.CreateSurface(kLabelWidth, kLabelHeight);
 
-  // The selection shows the frozen screen at full brightness.
-  ShowFrozen(left, top, w, h);
+  // The selection shows the frozen screen at full brightness, and the annotations.
+  ShowSelectionContent(left, top, w, h);
 
   // The frame surface is drawn on only near its edges; on a large selection, making, drawing
   // and blending its empty inside would cost more than all the rest.
