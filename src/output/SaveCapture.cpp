@@ -6,16 +6,13 @@
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/CommandLatch.h"
-#include "app/Desktop.h"
-#include "app/FrameDamage.h"
-#include "app/Globals.h"
 #include "app/Layers.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
-#include "output/CanvasToBmp.h"
 #include "output/Commands.h"
 #include "output/CropAndEncode.h"
+#include "output/OutputImage.h"
 #include "win/FileDialog.h"
 
 const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
@@ -78,11 +75,9 @@ void KeepCaptureAfterFailure() {
 
 void SaveCapture() {
   CommandScope command;
-  Globals& objects = Objects();
   // The press that chose the command ends here: its release goes to the dialog, not to us.
   ResetDrag();
-  ShowFrozen(0, 0, TheOverlay().Width(), TheOverlay().Height());
-  const Bytes screen = CanvasToBmp(objects.OverlayCanvas.GetSurfaceDC(), ScreenWidth(), ScreenHeight());
+  const Bytes screen = ComposeOutput();
   RepaintBase();  // what the overlay shows while the dialog is open
 
   FileDialog dialog;
