@@ -6,6 +6,7 @@
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "app/Globals.h"
+#include "app/OverlayWindowProc.h"
 #include "app/ScreenGrab.h"
 #include "output/Commands.h"
 
@@ -98,6 +99,37 @@ void OverlayTest::RightClick(int x, int y) {
 
 void OverlayTest::KeyEscape() {
   if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+namespace {
+
+void HoldKeys(bool control, bool shift) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+}  // namespace
+
+void OverlayTest::Key(WPARAM key, bool control, bool shift) {
+  HoldKeys(control, shift);
+  if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, key, 0);
+  HoldKeys(false, false);
+}
+
+void OverlayTest::Type(const std::wstring& text) {
+  for (wchar_t unit : text) {
+    if (!Overlay()) return;
+    // An ANSI window would get the units converted to its code page on the way: straight to
+    // the procedure then, as the system hands them to a Unicode one.
+    if (IsWindowUnicode(Overlay())) {
+      SendMessageW(Overlay(), WM_CHAR, unit, 1);
+    } else {
+      OverlayWindowProc(Overlay(), WM_CHAR, unit, 1);
+    }
+  }
 }
 
 void OverlayTest::Drag(int x1, int y1, int x2, int y2) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/CaptureState.h"
@@ -37,6 +38,10 @@ class OverlayTest : public ::testing::Test {
   void Release(int x, int y) { Send(WM_LBUTTONUP, x, y); }
   void RightClick(int x, int y);
   void KeyEscape();
+  // A key pressed with Ctrl and Shift held or not.
+  void Key(WPARAM key, bool control = false, bool shift = false);
+  // Characters as a Unicode window receives them, one UTF-16 code unit per WM_CHAR.
+  void Type(const std::wstring& text);
   void Drag(int x1, int y1, int x2, int y2);
   // Draws a selection and moves the cursor away from it, so no hover state is left behind.
   void Select(int left, int top, int right, int bottom);
