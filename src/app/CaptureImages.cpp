@@ -20,7 +20,13 @@ using Loader = std::function<void(GxImage&)>;
 
 void LoadBytes(GxImage& image, const Bytes& bytes) { image.LoadFromBytes(bytes, false); }
 
+struct DrawnLook {
+  std::string look;
+  std::unique_ptr<GxGraphics> surface;
+};
+
 struct KeptImages {
+  std::map<std::string, DrawnLook> drawn;  // by slot
   std::unique_ptr<GxBitmap> screen;
   std::unique_ptr<GxImage> strip, menu;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights;  // by the row's left, top
@@ -66,6 +72,23 @@ void ViewFrozenLayer(GxBitmap& view) {
   const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight, stride = dib.dsBm.bmWidthBytes;
   auto* lastRow = static_cast<unsigned char*>(dib.dsBm.bmBits) + static_cast<size_t>(height - 1) * stride;
   view.CreateFromScan0(width, height, -stride, PixelFormat32bppRGB, lastRow);
+}
+
+SurfaceUse DrawnSurface(const std::string& slot, const std::string& look, int width, int height,
+                        const std::function<void(GxGraphics&)>& draw) {
+  auto fresh = std::make_unique<GxGraphics>();
+  if (!KeepsImages()) {
+    fresh->CreateSurface(width, height);
+    draw(*fresh);
+    return SurfaceUse(std::move(fresh));
+  }
+  DrawnLook& kept = Store().drawn[slot];
+  if (!kept.surface || kept.look != look) {
+    fresh->CreateSurface(width, height);
+    draw(*fresh);
+    kept = DrawnLook{look, std::move(fresh)};
+  }
+  return SurfaceUse(*kept.surface);
 }
 
 ImageUse ScreenImage() {

@@ -1,8 +1,10 @@
 #include "app/StyleBar.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/AnnotationSession.h"
+#include "app/CaptureImages.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/RoundedRect.h"
@@ -82,6 +84,25 @@ void DrawMark(GxGraphics& surface, bool round, float cx, float cy, float size, u
 float Centre(const ScreenRect& slot) { return static_cast<float>(slot.left + slot.right - 1) / 2; }
 constexpr float kMiddleY = 12.5f;
 
+// The box, a separator, the sizes and the colours with the chosen ones and `hover` highlighted.
+void Paint(GxGraphics& surface, const AnnotationStyle& style, const StyleBarHit& hover) {
+  DrawBox(surface);
+  GxPen separator;
+  separator.Create(kSeparator, 1.0f);
+  surface.DrawLine(separator, kSeparatorX, 6, kSeparatorX, 20);
+  for (int i = 0; i < kStyleSizes; ++i) {
+    const ScreenRect slot = Slot(kFirstSizeX + i * kSizeStep, kSizeWidth);
+    if (i == style.size || (hover.item == StyleItem::Size && hover.index == i)) DrawHighlight(surface, slot);
+    DrawMark(surface, true, Centre(slot), kMiddleY, kDotDiameters[i], style.colour);
+  }
+  const std::array<std::uint32_t, kPaletteSize>& palette = Palette();
+  for (int i = 0; i < kPaletteSize; ++i) {
+    const ScreenRect slot = Slot(kFirstColourX + i * kColourStep, kColourWidth);
+    if (palette[i] == style.colour || (hover.item == StyleItem::Colour && hover.index == i)) DrawHighlight(surface, slot);
+    DrawMark(surface, false, Centre(slot), kMiddleY, kSwatchSize, palette[i]);
+  }
+}
+
 }  // namespace
 
 StyleBarHit StyleBarItemAt(int dx, int dy) {
@@ -124,29 +145,14 @@ void DrawStyleBar(const StyleBarHit& hover) {
     state.StyleBarRect = ScreenRect{};
     return;
   }
-  GxGraphics surface;
-  surface.CreateSurface(kSurfaceWidth, kSurfaceHeight);
-  DrawBox(surface);
-  GxPen separator;
-  separator.Create(kSeparator, 1.0f);
-  surface.DrawLine(separator, kSeparatorX, 6, kSeparatorX, 20);
-  const AnnotationStyle& style = ChosenStyle();
-  const std::array<std::uint32_t, kPaletteSize>& palette = Palette();
-  for (int i = 0; i < kStyleSizes; ++i) {
-    const ScreenRect slot = Slot(kFirstSizeX + i * kSizeStep, kSizeWidth);
-    const bool marked = i == style.size || (hover.item == StyleItem::Size && hover.index == i);
-    if (marked) DrawHighlight(surface, slot);
-    DrawMark(surface, true, Centre(slot), kMiddleY, kDotDiameters[i], style.colour);
-  }
-  for (int i = 0; i < kPaletteSize; ++i) {
-    const ScreenRect slot = Slot(kFirstColourX + i * kColourStep, kColourWidth);
-    const bool marked = palette[i] == style.colour || (hover.item == StyleItem::Colour && hover.index == i);
-    if (marked) DrawHighlight(surface, slot);
-    DrawMark(surface, false, Centre(slot), kMiddleY, kSwatchSize, palette[i]);
-  }
-  state.StyleBarRect = PlaceStyleBar(state.ToolbarRect, state.SelectionRect, surface.GetSurfaceWidth(),
-                                     surface.GetSurfaceHeight(), ScreenWidth(), ScreenHeight());
-  BlendOntoCanvas(surface, state.StyleBarRect.left, state.StyleBarRect.top, 255, true);
+  const AnnotationStyle style = ChosenStyle();
+  char look[64];
+  std::snprintf(look, sizeof look, "%08X %d %d %d", style.colour, style.size, static_cast<int>(hover.item), hover.index);
+  const SurfaceUse surface = DrawnSurface("style bar", look, kSurfaceWidth, kSurfaceHeight,
+                                          [&](GxGraphics& s) { Paint(s, style, hover); });
+  state.StyleBarRect = PlaceStyleBar(state.ToolbarRect, state.SelectionRect, surface->GetSurfaceWidth(),
+                                     surface->GetSurfaceHeight(), ScreenWidth(), ScreenHeight());
+  BlendOntoCanvas(*surface, state.StyleBarRect.left, state.StyleBarRect.top, 255, true);
 }
 
 bool ChooseFromStyleBar(const StyleBarHit& hit) {

@@ -1,5 +1,8 @@
 #include "app/Toolbar.h"
 
+#include <cstdio>
+#include <string>
+
 #include "app/AnnotationSession.h"
 #include "app/CaptureImages.h"
 #include "app/Desktop.h"
@@ -54,6 +57,30 @@ ScreenRect ArmedHighlight() {
   for (const ToolbarButton& button : kButtons)
     if (button.code == code && code != 0) return ScreenRect{button.x1, 3, button.x2, 23};
   return ScreenRect{};
+}
+
+// The box, the armed button's highlight, the one under the cursor, and the strip over them.
+void Paint(GxGraphics& surface, const GxImage& strip, const ScreenRect& armed, const ScreenRect& hover) {
+  GxPath path;
+  path.Create();
+  AddRoundedRect(path, 0, 0, static_cast<float>(surface.GetSurfaceWidth() + 2),
+                 static_cast<float>(surface.GetSurfaceHeight()), 3);
+  GxSolidBrush brush;
+  brush.Create(kBoxFill);
+  GxPen pen;
+  pen.Create(kBoxOutline, 1.0f);
+  surface.FillPath(brush, path);
+  surface.DrawPath(pen, path);
+  if (IsHighlight(armed)) DrawHighlight(surface, path, brush, pen, armed);
+  if (IsHighlight(hover)) DrawHighlight(surface, path, brush, pen, hover);
+  surface.DrawImageStretched(strip, 1, 1, static_cast<float>(strip.GetWidth()), static_cast<float>(strip.GetHeight()));
+}
+
+std::string Look(const ScreenRect& armed, const ScreenRect& hover, int stripWidth, int stripHeight) {
+  char look[96];
+  std::snprintf(look, sizeof look, "%d,%d %d,%d,%d,%d %d,%d,%d,%d", stripWidth, stripHeight, armed.left, armed.top,
+                armed.right, armed.bottom, hover.left, hover.top, hover.right, hover.bottom);
+  return look;
 }
 
 // Another look of the same capture: the frame is drawn again, with the toolbar's highlights as
@@ -118,28 +145,14 @@ ScreenRect PlaceToolbar(const ScreenRect& s, int surfaceWidth, int surfaceHeight
 void DrawToolbar(const ScreenRect& highlight, bool highlighted) {
   const ImageUse strip = ToolbarStripImage();
   const int stripWidth = strip->GetWidth(), stripHeight = strip->GetHeight();
-  GxGraphics surface;
-  surface.CreateSurface(stripWidth + 4, stripHeight + 4);
-  const int surfaceWidth = surface.GetSurfaceWidth(), surfaceHeight = surface.GetSurfaceHeight();
-
-  GxPath path;
-  path.Create();
-  AddRoundedRect(path, 0, 0, static_cast<float>(surfaceWidth + 2), static_cast<float>(surfaceHeight), 3);
-  GxSolidBrush brush;
-  brush.Create(kBoxFill);
-  GxPen pen;
-  pen.Create(kBoxOutline, 1.0f);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-
   const ScreenRect armed = ArmedHighlight();
-  if (IsHighlight(armed)) DrawHighlight(surface, path, brush, pen, armed);
-  if (highlighted && IsHighlight(highlight)) DrawHighlight(surface, path, brush, pen, highlight);
-  surface.DrawImageStretched(*strip, 1, 1, static_cast<float>(stripWidth), static_cast<float>(stripHeight));
-
+  const ScreenRect hover = highlighted && IsHighlight(highlight) ? highlight : ScreenRect{};
+  const SurfaceUse surface = DrawnSurface("toolbar", Look(armed, hover, stripWidth, stripHeight), stripWidth + 4,
+                                          stripHeight + 4, [&](GxGraphics& s) { Paint(s, *strip, armed, hover); });
   CaptureState& state = Capture();
-  state.ToolbarRect = PlaceToolbar(state.SelectionRect, surfaceWidth, surfaceHeight, stripHeight, ScreenHeight());
-  BlendOntoCanvas(surface, state.ToolbarRect.left, state.ToolbarRect.top, 255, true);
+  state.ToolbarRect = PlaceToolbar(state.SelectionRect, surface->GetSurfaceWidth(), surface->GetSurfaceHeight(),
+                                   stripHeight, ScreenHeight());
+  BlendOntoCanvas(*surface, state.ToolbarRect.left, state.ToolbarRect.top, 255, true);
 }
 
 void ToolbarDispatch(ToolbarAction action) {
