@@ -1,6 +1,7 @@
 #pragma once
-// The UI font of the overlay's labels: "微软雅黑", or the generic sans-serif family where that
-// face is not installed, so the labels always show.
+// The UI font of the overlay's labels: "微软雅黑"; where that face is not installed, the generic
+// sans-serif family; where that is missing too, the face the system uses for its messages. So
+// the labels always show, in some installed face.
 
 class GxFont;
 

@@ -23,12 +23,12 @@ FormDesign MainDesign() {
 MainWindow::MainWindow() : Form(MainDesign()) {}
 
 void MainWindow::OnLoad() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  startButton_ = CreateWindowExA(0, "BUTTON", "开始截图", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 128, 16,
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  startButton_ = CreateWindowExW(0, L"BUTTON", L"开始截图", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 128, 16,
                                  112, 56, Handle(), reinterpret_cast<HMENU>(kStartButtonId), instance, nullptr);
-  buttonFont_ = CreateFontA(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, "微软雅黑");
-  SendMessageA(startButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
+  buttonFont_ = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"微软雅黑");
+  SendMessageW(startButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
   picture_.Create(Handle(), 80, 96, 256, 120);
   picture_.SetPicture(ResourceBitmap(IDR_MAIN_PICTURE));
 }

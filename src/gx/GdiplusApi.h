@@ -79,6 +79,7 @@
   X(GdipCreateBitmapFromScan0) \
   X(GdipCreateBitmapFromStream) \
   X(GdipCreateBitmapFromStreamICM) \
+  X(GdipCreateCustomLineCap) \
   X(GdipCreateFont) \
   X(GdipCreateFontFamilyFromName) \
   X(GdipCreateFontFromDC) \
@@ -106,6 +107,7 @@
   X(GdipCreateSolidFill) \
   X(GdipCreateStringFormat) \
   X(GdipDeleteBrush) \
+  X(GdipDeleteCustomLineCap) \
   X(GdipDeleteFont) \
   X(GdipDeleteFontFamily) \
   X(GdipDeleteGraphics) \

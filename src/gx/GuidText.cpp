@@ -12,7 +12,7 @@ std::string GuidToText(const GUID& guid) {
 
 GUID TextToGuid(const std::string& text) {
   GUID guid{};
-  std::wstring wide = AnsiToWide(text);
+  std::wstring wide = Utf8ToWide(text);
   if (FAILED(CLSIDFromString(wide.c_str(), &guid))) guid = GUID{};
   return guid;
 }

@@ -1,6 +1,7 @@
 #include "gx/GxBitmap.h"
 
 #include "gx/GxGraphics.h"
+#include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 
 using Gdiplus::GpBitmap;
@@ -15,7 +16,7 @@ bool GxBitmap::Delete() {
 }
 
 bool GxBitmap::LoadFromFile(const std::string& fileName, bool useIcm) {
-  const std::wstring name = AnsiToWide(fileName);
+  const std::wstring name = Utf8ToWide(fileName);
   return LoadBitmapFile(name.c_str(), useIcm);
 }
 
@@ -84,7 +85,7 @@ bool GxBitmap::CreateFromHICON(HICON hicon) {
 
 bool GxBitmap::CreateFromResource(HINSTANCE instance, const std::string& resourceName) {
   if (GetNativeHandle()) Delete();
-  const std::wstring name = AnsiToWide(resourceName);
+  const std::wstring name = Utf8ToWide(resourceName);
   const int status = Gdip<GDIP(GdipCreateBitmapFromResource)>(instance, name.c_str(), NativeSlot<GpBitmap>());
   SetNativeHandle(GetNativeHandle());
   return status == GxOk;
@@ -106,16 +107,14 @@ bool GxBitmap::CloneArea(const GxRectF& rect, int pixelFormat, GxBitmap& target)
   GpBitmap* area = nullptr;
   const int status = Gdip<GDIP(GdipCloneBitmapArea)>(rect.x, rect.y, rect.width, rect.height, pixelFormat,
                                                      Bitmap(), &area);
-  target.SetNativeHandle(area);
-  return status == GxOk;
+  return HandOver(target, area, status);
 }
 
 bool GxBitmap::CloneAreaI(const GxRect& rect, int pixelFormat, GxBitmap& target) const {
   GpBitmap* area = nullptr;
   const int status = Gdip<GDIP(GdipCloneBitmapAreaI)>(rect.x, rect.y, rect.width, rect.height, pixelFormat,
                                                       Bitmap(), &area);
-  target.SetNativeHandle(area);
-  return status == GxOk;
+  return HandOver(target, area, status);
 }
 
 bool GxBitmap::LockBits(const GxRect& rect, int flags, int pixelFormat, Gdiplus::BitmapData& lockedData) {

@@ -42,7 +42,7 @@ class GxBitmap : public GxImage {
   HBITMAP GetHBITMAP(std::uint32_t background = 0) const;
   // A new icon, owned by the caller; null on failure.
   HICON GetHICON() const;
-  // The area goes to the target, which should be empty (a handle it holds is not released).
+  // The area goes to the target, which releases what it held before.
   bool CloneArea(const GxRectF& rect, int pixelFormat, GxBitmap& target) const;
   bool CloneAreaI(const GxRect& rect, int pixelFormat, GxBitmap& target) const;
   bool LockBits(const GxRect& rect, int flags, int pixelFormat, Gdiplus::BitmapData& lockedData);
@@ -55,7 +55,8 @@ class GxBitmap : public GxImage {
   bool ApplyEffect(GxEffect& effect, RECT* regionOfInterest, bool useRegion);
   // A copy turned by angle degrees about its centre, on a 32-bit ARGB canvas of the given size or
   // (by default) of GetRotatedSize. Without a background the canvas stays transparent around
-  // the turned image. On failure the target is left untouched.
+  // the turned image. The target releases what it held once the copy is made; on failure it is
+  // left untouched.
   bool CreateRotated(float angle, GxBitmap& target, std::optional<std::uint32_t> background = std::nullopt,
                      std::optional<Gdiplus::InterpolationMode> interpolation = std::nullopt,
                      std::optional<GxSizeF> size = std::nullopt) const;

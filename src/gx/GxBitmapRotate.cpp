@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gx/GxBitmap.h"
+#include "gx/GxHandOver.h"
 
 using Gdiplus::GpBitmap;
 
@@ -114,9 +115,9 @@ bool GxBitmap::CreateRotated(float angle, GxBitmap& target, std::optional<std::u
   Gdip<GDIP(GdipBitmapSetResolution)>(made, GetHorizontalResolution(), GetVerticalResolution());
 
   status = DrawRotated(Image(), made, rotation);
-  // Releasing what the rotation made must not hide why it failed (or that drawing succeeded).
-  if (status == GxOk) target.SetNativeHandle(rotated.release());
+  if (status == GxOk) return HandOver(target, rotated.release(), status);
+  // Releasing what the rotation made must not hide why it failed.
   rotated.reset();
   LastStatus = status;
-  return status == GxOk;
+  return false;
 }

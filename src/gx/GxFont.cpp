@@ -13,8 +13,8 @@ namespace {
 GpGraphics* GraphicsOf(const GxGraphics* graphics) { return NativeOf<GpGraphics>(graphics); }
 
 // Reads a GDI font's description; false when the object is not a readable font.
-bool ReadLogFont(HGDIOBJ font, LOGFONTA& logFont) {
-  return font && GetObjectA(font, sizeof(LOGFONTA), &logFont) != 0;
+bool ReadLogFont(HGDIOBJ font, LOGFONTW& logFont) {
+  return font && GetObjectW(font, sizeof(LOGFONTW), &logFont) != 0;
 }
 
 }  // namespace
@@ -38,10 +38,10 @@ bool GxFont::Create(const GxFontFamily& family, float emSize, int style, Unit un
 
 bool GxFont::CreateDefaultGuiFont() {
   if (Handle()) Delete();
-  LOGFONTA logFont{};
+  LOGFONTW logFont{};
   if (!ReadLogFont(GetStockObject(DEFAULT_GUI_FONT), logFont)) return false;
   ScreenDC screen;
-  const bool ok = GdipOk<GDIP(GdipCreateFontFromLogfontA)>(screen.get(), &logFont, NativeSlot<GpFont>());
+  const bool ok = GdipOk<GDIP(GdipCreateFontFromLogfontW)>(screen.get(), &logFont, NativeSlot<GpFont>());
   SetNativeHandle(GetNativeHandle());
   return ok;
 }
@@ -84,9 +84,9 @@ bool GxFont::CreateFromDC(HDC hdc) {
 }
 
 bool GxFont::CreateFromDCFont(HDC hdc, HFONT hfont) {
-  LOGFONTA logFont{};
+  LOGFONTW logFont{};
   const bool readable = hfont && ReadLogFont(hfont, logFont);
-  return CreateFromDCOrLogFont(hdc, readable ? &logFont : nullptr);
+  return CreateFromLogFontW(hdc, readable ? &logFont : nullptr);
 }
 
 bool GxFont::CreateFromLogFont(HDC hdc, const LOGFONTA* logFont) { return CreateFromDCOrLogFont(hdc, logFont); }

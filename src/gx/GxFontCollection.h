@@ -16,8 +16,9 @@ class GxFontCollection : public GxObject {
   bool UseInstalledFonts();
   int GetFamilyCount() const;
   // Replaces `families` by `count` families, filled from the collection, and returns how many
-  // were found (0 on failure). A count below 1 fails with InvalidParameter and leaves `families`
-  // as it was.
+  // were found (0 on failure). Each family is the wrapper's own copy, released with it. A count
+  // below 1 fails with InvalidParameter, one no memory can hold with OutOfMemory; either leaves
+  // `families` as it was.
   int GetFamilies(int count, std::vector<GxFontFamily>& families) const;
 
   bool IsValid() const { return Handle() != nullptr; }

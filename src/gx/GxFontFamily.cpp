@@ -24,7 +24,7 @@ bool GxFontFamily::Delete() {
 }
 
 bool GxFontFamily::CreateFromName(const std::string& name, const GxFontCollection* collection) {
-  return CreateFromNameW(AnsiToWide(name), collection);
+  return CreateFromNameW(Utf8ToWide(name), collection);
 }
 
 bool GxFontFamily::CreateFromNameW(const std::wstring& name, const GxFontCollection* collection) {
@@ -62,7 +62,7 @@ bool GxFontFamily::Clone(GxFontFamily& target) const {
   return HandOver(target, copy, status);
 }
 
-std::string GxFontFamily::GetFamilyName() const { return WideToAnsi(GetFamilyNameW().c_str()); }
+std::string GxFontFamily::GetFamilyName() const { return WideToUtf8(GetFamilyNameW().c_str()); }
 
 std::wstring GxFontFamily::GetFamilyNameW() const {
   WCHAR name[LF_FACESIZE] = {};

@@ -1,5 +1,8 @@
 #include "gx/GxGraphics.h"
 
+#include <algorithm>
+
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxFont.h"
 #include "gx/GxImage.h"
@@ -66,23 +69,13 @@ Record BoundsOf(GpGraphics* graphics) {
 
 GxGraphics::~GxGraphics() { Delete(); }
 
-void GxGraphics::ReleaseSurface() {
-  if (memoryDC_) SelectObject(memoryDC_, previousBitmap_);
-  if (dibSection_) DeleteObject(dibSection_);
-  if (memoryDC_) DeleteDC(memoryDC_);
-  memoryDC_ = nullptr;
-  dibSection_ = nullptr;
-  previousBitmap_ = nullptr;
-  surfaceWidth_ = 0;
-  surfaceHeight_ = 0;
-}
-
+// Back to front: the DC lent out by GetHDC, the graphics, then the surface that graphics draws
+// on. A surface whose GDI+ graphics could not be made is still released, but counts as empty.
 bool GxGraphics::Delete() {
-  // A surface whose GDI+ graphics could not be made is still released, but counts as empty.
-  ReleaseSurface();
-  if (!Handle()) return false;
-  bool ok = GdipOk<GDIP(GdipDeleteGraphics)>(Handle());
+  if (heldDC_) ReleaseHDC();
+  const bool ok = Handle() && GdipOk<GDIP(GdipDeleteGraphics)>(Handle());
   SetNativeHandle(nullptr);
+  surface_.Release();
   return ok;
 }
 
@@ -110,7 +103,8 @@ HDC GxGraphics::GetHDC() {
     LastStatus = GxGenericError;
     return heldDC_;
   }
-  Gdip<GDIP(GdipGetDC)>(Handle(), &heldDC_);
+  HDC dc = nullptr;
+  if (Gdip<GDIP(GdipGetDC)>(Handle(), &dc) == GxOk) heldDC_ = dc;
   return heldDC_;
 }
 
@@ -305,11 +299,13 @@ bool GxGraphics::DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>&
 }
 bool GxGraphics::DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                                   float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOk<GDIP(GdipDrawCurve3)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                       segmentCount, tension);
 }
 bool GxGraphics::DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset,
                                    int segmentCount, float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOk<GDIP(GdipDrawCurve3I)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                        segmentCount, tension);
 }
@@ -327,13 +323,14 @@ bool GxGraphics::DrawClosedCurveTensionI(const GxPen& pen, const std::vector<GxP
 }
 
 bool GxGraphics::ClearToBlack(int penStyle) {
-  if (!Handle() || !memoryDC_) return false;
+  HDC dc = surface_.DC();
+  if (!Handle() || !dc) return false;
   HPEN pen = CreatePen(penStyle, 0, RGB(0, 0, 0));
-  HGDIOBJ previousPen = SelectObject(memoryDC_, pen);
-  HGDIOBJ previousBrush = SelectObject(memoryDC_, GetStockObject(BLACK_BRUSH));
-  Rectangle(memoryDC_, 0, 0, surfaceWidth_, surfaceHeight_);
-  SelectObject(memoryDC_, previousBrush);
-  SelectObject(memoryDC_, previousPen);
+  HGDIOBJ previousPen = SelectObject(dc, pen);
+  HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  Rectangle(dc, 0, 0, surface_.Width(), surface_.Height());
+  SelectObject(dc, previousBrush);
+  SelectObject(dc, previousPen);
   DeleteObject(pen);
   return true;
 }
@@ -404,7 +401,7 @@ bool GxGraphics::FillRegion(const GxSolidBrush& brush, const GxRegion& region) {
 
 bool GxGraphics::DrawString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                             const GxRectF& layoutRect, const GxStringFormat* format) {
-  return DrawStringW(AnsiToWide(text), font, brush, layoutRect, format);
+  return DrawStringW(Utf8ToWide(text), font, brush, layoutRect, format);
 }
 bool GxGraphics::DrawStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                              const GxRectF& layoutRect, const GxStringFormat* format) {
@@ -415,7 +412,7 @@ bool GxGraphics::DrawStringW(const std::wstring& text, const GxFont& font, const
 
 bool GxGraphics::MeasureString(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                                const GxStringFormat* format, GxRectF& boundingBox) {
-  return MeasureStringW(AnsiToWide(text), font, layoutRect, format, boundingBox);
+  return MeasureStringW(Utf8ToWide(text), font, layoutRect, format, boundingBox);
 }
 bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                 const GxStringFormat* format, GxRectF& boundingBox) {
@@ -428,17 +425,22 @@ bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, co
 bool GxGraphics::MeasureCharacterRanges(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                                         const GxStringFormat* format, int regionCount,
                                         std::vector<std::unique_ptr<GxRegion>>& regions) {
-  return MeasureCharacterRangesW(AnsiToWide(text), font, layoutRect, format, regionCount, regions);
+  return MeasureCharacterRangesW(Utf8ToWide(text), font, layoutRect, format, regionCount, regions);
 }
 
 bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                          const GxStringFormat* format, int regionCount,
                                          std::vector<std::unique_ptr<GxRegion>>& regions) {
-  if (regionCount < 1) {
+  // GDI+ fills one region per measurable range of the format (a missing format has none); any
+  // more would be made for nothing, and a huge count could never be made at all.
+  INT ranges = 0;
+  Gdip<GDIP(GdipGetStringFormatMeasurableCharacterRangeCount)>(NativeOf<GpStringFormat>(format), &ranges);
+  if (regionCount < 1 || regionCount > ranges) {
     LastStatus = GxInvalidParameter;
     return false;
   }
-  std::vector<GpRegion*> handles(static_cast<size_t>(regionCount), nullptr);
+  std::vector<GpRegion*> handles;
+  if (!Allocated([&] { handles.assign(static_cast<size_t>(regionCount), nullptr); })) return false;
   // On failure the regions made so far are deleted; LastStatus keeps the failure.
   auto fail = [&handles] {
     const int status = LastStatus;
@@ -465,11 +467,18 @@ bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont&
 
 bool GxGraphics::DrawDriverString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                                   const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {
-  return DrawDriverStringW(AnsiToWide(text), font, brush, positions, flags, matrix);
+  return DrawDriverStringW(Utf8ToWide(text), font, brush, positions, flags, matrix);
 }
 bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
                                    const std::vector<GxPointF>& positions, int flags, const GxObject* matrix) {
   const WideArg arg(text);
+  // GDI+ reads one position per character, or only the first when it advances by itself.
+  const bool advancesItself = (flags & DriverStringOptionsRealizedAdvance) != 0;
+  const std::size_t needed = advancesItself ? std::min(arg.length, 1) : arg.length;
+  if (positions.size() < needed) {
+    LastStatus = GxInvalidParameter;
+    return false;
+  }
   return GdipOk<GDIP(GdipDrawDriverString)>(Handle(), arg.units(), arg.length, NativeOf<GpFont>(font), BrushOf(brush),
                                             InArray(positions), flags, NativeOf<GpMatrix>(matrix));
 }
@@ -575,6 +584,7 @@ bool GxGraphics::EnumerateMetafileDestPointI(const GxImage& metafile, const GxPo
 bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                              MetafileCallback callback, void* callbackData,
                                              const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileDestPoints)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                        Count(destPoints), callback, callbackData,
                                                        AttributesOf(attributes));
@@ -582,6 +592,7 @@ bool GxGraphics::EnumerateMetafileDestPoints(const GxImage& metafile, const std:
 bool GxGraphics::EnumerateMetafileDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                               MetafileCallback callback, void* callbackData,
                                               const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileDestPointsI)>(Handle(), MetafileOf(metafile), InArray(destPoints),
                                                         Count(destPoints), callback, callbackData,
                                                         AttributesOf(attributes));
@@ -613,6 +624,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPointI(const GxImage& metafile, con
 bool GxGraphics::EnumerateMetafileSrcRectDestPoints(const GxImage& metafile, const std::vector<GxPointF>& destPoints,
                                                     const GxRectF& srcRect, Unit srcUnit, MetafileCallback callback,
                                                     void* callbackData, const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPoints)>(Handle(), MetafileOf(metafile),
                                                               InArray(destPoints), Count(destPoints),
                                                               *AsNative(srcRect), srcUnit, callback, callbackData,
@@ -621,6 +633,7 @@ bool GxGraphics::EnumerateMetafileSrcRectDestPoints(const GxImage& metafile, con
 bool GxGraphics::EnumerateMetafileSrcRectDestPointsI(const GxImage& metafile, const std::vector<GxPoint>& destPoints,
                                                      const GxRect& srcRect, Unit srcUnit, MetafileCallback callback,
                                                      void* callbackData, const GxImageAttributes* attributes) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return GdipOk<GDIP(GdipEnumerateMetafileSrcRectDestPointsI)>(Handle(), MetafileOf(metafile),
                                                                InArray(destPoints), Count(destPoints),
                                                                *AsNative(srcRect), srcUnit, callback, callbackData,

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "gx/DibSurface.h"
 #include "gx/GxObject.h"
 #include "gx/GxTypes.h"
 
@@ -29,7 +30,8 @@ class GxGraphics : public GxObject {
   ~GxGraphics() override;
 
   // ---- graphics level ----
-  // Releases the memory surface (if any) and the GDI+ graphics. False, with no call, when empty.
+  // Gives back a DC that GetHDC handed out, deletes the GDI+ graphics, then releases the memory
+  // surface (if any) it drew on. False, with no GDI+ call, when empty.
   bool Delete();
   // The raw GDI+ status (0 on success); LastStatus is left as it was.
   int Flush(Gdiplus::FlushIntention intention = Gdiplus::FlushIntentionFlush);
@@ -39,7 +41,8 @@ class GxGraphics : public GxObject {
   bool CreateFromHDC(HDC hdc, HANDLE device = nullptr, bool useDevice = false);
   bool CreateFromImage(const GxImage& image);
 
-  // The DC stays held until ReleaseHDC; asking again returns the held DC with LastStatus 1.
+  // The DC stays held until ReleaseHDC (or Delete, which gives it back); asking again returns
+  // the held DC with LastStatus 1.
   HDC GetHDC();
   // False (LastStatus 0) when no DC is held; otherwise true whatever GDI+ answers.
   bool ReleaseHDC();
@@ -110,6 +113,8 @@ class GxGraphics : public GxObject {
   bool DrawCurveI(const GxPen& pen, const std::vector<GxPoint>& points);
   bool DrawCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension);
   bool DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension);
+  // The segments use points offset to offset + segmentCount, which must all lie in the array
+  // (InvalidParameter, without asking GDI+, otherwise).
   bool DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                         float tension);
   bool DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset, int segmentCount,
@@ -146,7 +151,7 @@ class GxGraphics : public GxObject {
                                Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   bool FillRegion(const GxSolidBrush& brush, const GxRegion& region);
 
-  // Text in the ANSI code page; the W twins take UTF-16 as it is. Either ends at its first NUL.
+  // Text in UTF-8; the W twins take UTF-16 as it is. Either ends at its first NUL.
   bool DrawString(const std::string& text, const GxFont& font, const GxSolidBrush& brush, const GxRectF& layoutRect,
                   const GxStringFormat* format = nullptr);
   bool DrawStringW(const std::wstring& text, const GxFont& font, const GxSolidBrush& brush,
@@ -156,15 +161,17 @@ class GxGraphics : public GxObject {
   bool MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                       const GxStringFormat* format, GxRectF& boundingBox);
   // One region per measurable character range of `format` (regionCount must equal their
-  // number). On success `regions` is replaced by regionCount new regions; on failure it is
-  // left as it was.
+  // number; more fail with InvalidParameter before GDI+ is asked). On success `regions` is
+  // replaced by regionCount new regions; on failure it is left as it was.
   bool MeasureCharacterRanges(const std::string& text, const GxFont& font, const GxRectF& layoutRect,
                               const GxStringFormat* format, int regionCount,
                               std::vector<std::unique_ptr<GxRegion>>& regions);
   bool MeasureCharacterRangesW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                const GxStringFormat* format, int regionCount,
                                std::vector<std::unique_ptr<GxRegion>>& regions);
-  // One position per character; flags 1 looks the glyphs up through the font's character map.
+  // One position per character (fewer fail with InvalidParameter before GDI+ is asked), or just
+  // the first with DriverStringOptionsRealizedAdvance; flags 1 looks the glyphs up through the
+  // font's character map.
   bool DrawDriverString(const std::string& text, const GxFont& font, const GxSolidBrush& brush,
                         const std::vector<GxPointF>& positions, int flags = Gdiplus::DriverStringOptionsCmapLookup,
                         const GxObject* matrix = nullptr);
@@ -207,6 +214,7 @@ class GxGraphics : public GxObject {
                             const GxImageAttributes* attributes = nullptr);
 
   // Metafile playback through a GDI+ enumeration callback; `metafile` wraps a GDI+ metafile.
+  // Destination points are the parallelogram's three corners (fewer fail with InvalidParameter).
   using MetafileCallback = Gdiplus::EnumerateMetafileProc;
   bool EnumerateMetafileDestPoint(const GxImage& metafile, const GxPointF& destPoint, MetafileCallback callback,
                                   void* callbackData = nullptr, const GxImageAttributes* attributes = nullptr);
@@ -299,18 +307,19 @@ class GxGraphics : public GxObject {
   bool TransparentBltFrom(HDC source, OptInt srcX = {}, OptInt srcY = {}, OptInt srcWidth = {}, OptInt srcHeight = {},
                           OptInt dstX = {}, OptInt dstY = {}, OptInt dstWidth = {}, OptInt dstHeight = {},
                           OptInt transparentColor = {}, OptInt useMsimg32 = {});
-  HDC GetSurfaceDC() const { return memoryDC_; }
-  int GetSurfaceWidth() const { return surfaceWidth_; }
-  int GetSurfaceHeight() const { return surfaceHeight_; }
+  HDC GetSurfaceDC() const { return surface_.DC(); }
+  int GetSurfaceWidth() const { return surface_.Width(); }
+  int GetSurfaceHeight() const { return surface_.Height(); }
   Bytes EncodeSurface(std::string& formatGuidText);
-  HBITMAP GetSurfaceBitmap() const { return dibSection_; }
+  HBITMAP GetSurfaceBitmap() const { return surface_.Bitmap(); }
   // 0x00BBGGRR without the alpha byte; CLR_INVALID (0xFFFFFFFF) outside the surface.
   COLORREF GetSurfacePixel(int x, int y) const;
+  // The surface's pixels for direct reading and writing (empty without a surface). Taking them
+  // finishes what GDI+ and GDI still have to draw, so take them again after drawing.
+  SurfaceBits GetSurfaceBits();
 
  private:
   Gdiplus::GpGraphics* Handle() const { return Native<Gdiplus::GpGraphics>(); }
-  // Puts the previous bitmap back and deletes the DIB section and the memory DC.
-  void ReleaseSurface();
   // A creating call: deletes what the object held, then lets `Entry` write the new handle.
   template <auto Entry, typename... Args>
   bool CreateWith(Args... args) {
@@ -335,10 +344,5 @@ class GxGraphics : public GxObject {
   }
 
   HDC heldDC_ = nullptr;  // from GetHDC, until ReleaseHDC
-  // Memory surface; all null/0 when the object has none.
-  HDC memoryDC_ = nullptr;
-  HBITMAP dibSection_ = nullptr;
-  HGDIOBJ previousBitmap_ = nullptr;
-  int surfaceWidth_ = 0;
-  int surfaceHeight_ = 0;
+  DibSurface surface_;    // all null/0 when the object has no memory surface
 };

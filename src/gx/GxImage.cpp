@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gx/GuidText.h"
+#include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 
 using Gdiplus::GpImage;
@@ -16,6 +17,7 @@ class OptionalParameters {
   explicit OptionalParameters(const std::vector<EncoderParam>* parameters)
       : block_(parameters ? *parameters : std::vector<EncoderParam>()), given_(parameters != nullptr) {}
   const Gdiplus::EncoderParameters* Get() const { return given_ ? block_.Get() : nullptr; }
+  int Status() const { return block_.Status(); }
 
  private:
   EncoderParameterBlock block_;
@@ -23,6 +25,14 @@ class OptionalParameters {
 };
 
 CLSID EncoderFor(const std::string& formatGuidText) { return TextToGuid(FindEncoderClsid(formatGuidText)); }
+
+// A parameter block GDI+ must not see: its status goes to LastStatus and the call is not made.
+template <typename Block>
+bool Refused(const Block& parameters) {
+  if (parameters.Status() == GxOk) return false;
+  LastStatus = parameters.Status();
+  return true;
+}
 
 }  // namespace
 
@@ -42,7 +52,7 @@ int GxImage::DisposeImage() {
 }
 
 bool GxImage::LoadFromFile(const std::string& fileName, bool useIcm) {
-  const std::wstring name = AnsiToWide(fileName);
+  const std::wstring name = Utf8ToWide(fileName);
   return LoadFile(name.c_str(), useIcm);
 }
 
@@ -71,8 +81,7 @@ bool GxImage::LoadFromBytes(const Bytes& bytes, bool useIcm) {
 bool GxImage::Clone(GxImage& target) const {
   GpImage* copy = nullptr;
   const int status = Gdip<GDIP(GdipCloneImage)>(Image(), &copy);
-  target.SetNativeHandle(copy);
-  return status == GxOk;
+  return HandOver(target, copy, status);
 }
 
 bool GxImage::SaveToFile(const std::string& fileName, std::string& formatGuidText, bool formatGiven,
@@ -80,7 +89,8 @@ bool GxImage::SaveToFile(const std::string& fileName, std::string& formatGuidTex
   if (!formatGiven) formatGuidText = GetRawFormat();
   const CLSID clsid = EncoderFor(formatGuidText);
   OptionalParameters native(parameters);
-  const std::wstring name = AnsiToWide(fileName);
+  if (Refused(native)) return false;
+  const std::wstring name = Utf8ToWide(fileName);
   return GdipOk<GDIP(GdipSaveImageToFile)>(Image(), name.c_str(), &clsid, native.Get());
 }
 
@@ -89,26 +99,30 @@ bool GxImage::SaveToFileW(const std::wstring& fileName, std::string& formatGuidT
   if (!formatGiven) formatGuidText = kBmpFormat;
   const CLSID clsid = EncoderFor(formatGuidText);
   OptionalParameters native(parameters);
+  if (Refused(native)) return false;
   return GdipOk<GDIP(GdipSaveImageToFile)>(Image(), WideOrNull(fileName), &clsid, native.Get());
 }
 
 Bytes GxImage::SaveToBytes(std::string& formatGuidText, bool formatGiven, const std::vector<EncoderParam>* parameters) {
   if (!formatGiven) formatGuidText = GetRawFormat();
   const CLSID clsid = EncoderFor(formatGuidText);
+  OptionalParameters native(parameters);
+  if (Refused(native)) return Bytes();
   GxMemoryStream stream;
   stream.CreateFromBytes(Bytes());
-  OptionalParameters native(parameters);
   Gdip<GDIP(GdipSaveImageToStream)>(Image(), stream.GetStream(), &clsid, native.Get());
   return stream.ToBytes();
 }
 
 bool GxImage::SaveAdd(const std::vector<EncoderParam>& parameters) {
   EncoderParameterBlock native(parameters);
+  if (Refused(native)) return false;
   return GdipOk<GDIP(GdipSaveAdd)>(Image(), native.Get());
 }
 
 bool GxImage::SaveAddImage(const GxImage& image, const std::vector<EncoderParam>& parameters) {
   EncoderParameterBlock native(parameters);
+  if (Refused(native)) return false;
   return GdipOk<GDIP(GdipSaveAddImage)>(Image(), NativeOf<GpImage>(image), native.Get());
 }
 
@@ -188,8 +202,7 @@ bool GxImage::GetThumbnail(int width, int height, GxImage& target) const {
   GpImage* thumbnail = nullptr;
   const int status = Gdip<GDIP(GdipGetImageThumbnail)>(Image(), static_cast<UINT>(width), static_cast<UINT>(height),
                                                        &thumbnail, nullptr, nullptr);
-  target.SetNativeHandle(thumbnail);
-  return status == GxOk;
+  return HandOver(target, thumbnail, status);
 }
 
 int GxImage::GetFrameCount(const std::string& dimensionGuidText) const {

@@ -31,12 +31,14 @@ class GxImage : public GxObject {
   virtual bool LoadFromFile(const std::string& fileName, bool useIcm = false);
   virtual bool LoadFromFileW(const std::wstring& fileName, bool useIcm = false);
   virtual bool LoadFromBytes(const Bytes& bytes, bool useIcm = false);
-  // The copy goes to the target, which should be empty (a handle it holds is not released).
+  // The copy goes to the target, which releases what it held before.
   bool Clone(GxImage& target) const;
 
   // Saving: when the format is not given, the caller's format text is replaced first, by the
   // image's raw format (SaveToFile, SaveToBytes) or by BMP (SaveToFileW). A format no encoder
-  // serves still reaches GDI+, which refuses it. Parameters are passed only when given.
+  // serves still reaches GDI+, which refuses it. Parameters are passed only when given; one
+  // promising a negative number of values, or more than memory holds, fails the call before
+  // GDI+ sees it (InvalidParameter, OutOfMemory).
   bool SaveToFile(const std::string& fileName, std::string& formatGuidText, bool formatGiven = false,
                   const std::vector<EncoderParam>* parameters = nullptr);
   bool SaveToFileW(const std::wstring& fileName, std::string& formatGuidText, bool formatGiven = false,

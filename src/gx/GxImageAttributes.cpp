@@ -1,5 +1,6 @@
 #include "gx/GxImageAttributes.h"
 
+#include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 #include "gx/GxTypes.h"
 
@@ -34,8 +35,7 @@ bool GxImageAttributes::Create() {
 bool GxImageAttributes::Clone(GxImageAttributes& target) const {
   GpImageAttributes* copy = nullptr;
   const int status = Gdip<GDIP(GdipCloneImageAttributes)>(Attributes(), &copy);
-  target.SetNativeHandle(copy);
-  return status == GxOk;
+  return HandOver(target, copy, status);
 }
 
 bool GxImageAttributes::SetToIdentity(AdjustType type) {
@@ -88,7 +88,7 @@ bool GxImageAttributes::ClearOutputChannel(AdjustType type) {
 }
 
 bool GxImageAttributes::SetOutputChannelColorProfile(const std::string& profileFileName, AdjustType type) {
-  const std::wstring name = AnsiToWide(profileFileName);
+  const std::wstring name = Utf8ToWide(profileFileName);
   return GdipOk<GDIP(GdipSetImageAttributesOutputChannelColorProfile)>(Attributes(), type, TRUE, name.c_str());
 }
 

@@ -13,6 +13,7 @@ enum GxStatus : int {
   GxOk = 0,
   GxGenericError = 1,
   GxInvalidParameter = 2,
+  GxOutOfMemory = 3,
   GxNotImplemented = 6,
 };
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxHandOver.h"
@@ -25,6 +27,12 @@ struct NativePathData {
   PointF* points;
   BYTE* types;
 };
+
+// The elements GDI+ fills, in place: the records have GDI+'s own layout.
+BYTE* NativeData(Bytes& types) { return types.data(); }
+PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<PointF*>(points.data()); }
+Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
+static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
 
 // A text argument as GDI+ takes it: null when empty, and as long as it is up to its first NUL.
 int WideLength(const wchar_t* text) { return text ? lstrlenW(text) : 0; }
@@ -121,25 +129,28 @@ int GxPath::CountToRead(const OptInt& count) const {
   return pointCount;
 }
 
-bool GxPath::GetPathTypes(Bytes& types, OptInt count) const {
+// The caller's array is replaced by the elements to read, then filled. A count no memory can
+// hold leaves it as it was.
+template <auto Entry, typename Element>
+bool GxPath::ReadArray(std::vector<Element>& out, const OptInt& count) const {
   const int n = CountToRead(count);
   if (n < 0) return false;
-  types.assign(static_cast<std::size_t>(n), 0);
-  return GdipOk<GDIP(GdipGetPathTypes)>(Handle(), types.data(), n);
+  std::vector<Element> read;
+  if (!Allocated([&] { read.assign(static_cast<std::size_t>(n), Element{}); })) return false;
+  out = std::move(read);
+  return GdipOk<Entry>(Handle(), NativeData(out), n);
+}
+
+bool GxPath::GetPathTypes(Bytes& types, OptInt count) const {
+  return ReadArray<GDIP(GdipGetPathTypes)>(types, count);
 }
 
 bool GxPath::GetPathPoints(std::vector<GxPointF>& points, OptInt count) const {
-  const int n = CountToRead(count);
-  if (n < 0) return false;
-  points.assign(static_cast<std::size_t>(n), GxPointF{});
-  return GdipOkWithArray<GDIP(GdipGetPathPoints)>(Handle(), points);
+  return ReadArray<GDIP(GdipGetPathPoints)>(points, count);
 }
 
 bool GxPath::GetPathPointsI(std::vector<GxPoint>& points, OptInt count) const {
-  const int n = CountToRead(count);
-  if (n < 0) return false;
-  points.assign(static_cast<std::size_t>(n), GxPoint{});
-  return GdipOkWithArray<GDIP(GdipGetPathPointsI)>(Handle(), points);
+  return ReadArray<GDIP(GdipGetPathPointsI)>(points, count);
 }
 
 bool GxPath::StartFigure() { return GdipOk<GDIP(GdipStartPathFigure)>(Handle()); }
@@ -204,6 +215,7 @@ bool GxPath::AddCurveTension(std::vector<GxPointF>& points, float tension) {
 }
 
 bool GxPath::AddCurveSegment(std::vector<GxPointF>& points, int offset, int segmentCount, float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOkWithArray<GDIP(GdipAddPathCurve3)>(Handle(), points, offset, segmentCount, tension);
 }
 
@@ -216,6 +228,7 @@ bool GxPath::AddCurveTensionI(std::vector<GxPoint>& points, float tension) {
 }
 
 bool GxPath::AddCurveSegmentI(std::vector<GxPoint>& points, int offset, int segmentCount, float tension) {
+  if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
   return GdipOkWithArray<GDIP(GdipAddPathCurve3I)>(Handle(), points, offset, segmentCount, tension);
 }
 
@@ -293,7 +306,7 @@ bool GxPath::AddPath(const GxPath& path, bool connect) {
 
 bool GxPath::AddString(const std::string& text, const GxFontFamily& family, int emSize, const GxRectF& layoutRect,
                        int style, const GxStringFormat* format) {
-  return AddStringW(AnsiToWide(text), family, emSize, layoutRect, style, format);
+  return AddStringW(Utf8ToWide(text), family, emSize, layoutRect, style, format);
 }
 
 bool GxPath::AddStringW(const std::wstring& text, const GxFontFamily& family, int emSize, const GxRectF& layoutRect,
@@ -306,7 +319,7 @@ bool GxPath::AddStringW(const std::wstring& text, const GxFontFamily& family, in
 
 bool GxPath::AddStringI(const std::string& text, const GxFontFamily& family, int emSize, const GxRect& layoutRect,
                         int style, const GxStringFormat* format) {
-  return AddStringWI(AnsiToWide(text), family, emSize, layoutRect, style, format);
+  return AddStringWI(Utf8ToWide(text), family, emSize, layoutRect, style, format);
 }
 
 bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, int emSize, const GxRect& layoutRect,
@@ -333,6 +346,7 @@ bool GxPath::Outline(const GxObject* matrix, float flatness) {
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
                   float flatness) {
+  if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
                                        srcRect.height, warpMode, flatness);

@@ -42,7 +42,8 @@ class GxPath : public GxObject {
   // Replaces data by the path's points and types; false (with count 0 and empty arrays) for a
   // path without points.
   bool GetPathData(GxPathData& data) const;
-  // Replace the array by `count` elements (all points when count is not given) and fill them.
+  // Replace the array by `count` elements (all points when count is not given) and fill them. A
+  // count no memory can hold fails with OutOfMemory and leaves the array.
   bool GetPathTypes(Bytes& types, OptInt count = {}) const;
   bool GetPathPoints(std::vector<GxPointF>& points, OptInt count = {}) const;
   bool GetPathPointsI(std::vector<GxPoint>& points, OptInt count = {}) const;
@@ -67,6 +68,8 @@ class GxPath : public GxObject {
   bool AddBeziersI(std::vector<GxPoint>& points);
   bool AddCurve(std::vector<GxPointF>& points);
   bool AddCurveTension(std::vector<GxPointF>& points, float tension);
+  // The segments use points offset to offset + segmentCount, which must all lie in the array
+  // (InvalidParameter, without asking GDI+, otherwise).
   bool AddCurveSegment(std::vector<GxPointF>& points, int offset, int segmentCount, float tension);
   bool AddCurveI(std::vector<GxPoint>& points);
   bool AddCurveTensionI(std::vector<GxPoint>& points, float tension);
@@ -104,6 +107,7 @@ class GxPath : public GxObject {
   bool Flatten(const GxObject* matrix = nullptr, float flatness = 0.25f);
   bool Widen(const GxPen& pen, const GxObject* matrix = nullptr, float flatness = 0.25f);
   bool Outline(const GxObject* matrix = nullptr, float flatness = 0.25f);
+  // destPoints: the three or four corners of the target (fewer fail with InvalidParameter).
   bool Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix = nullptr,
             Gdiplus::WarpMode warpMode = Gdiplus::WarpModePerspective, float flatness = 0.25f);
   int GetPointCount() const;
@@ -118,6 +122,8 @@ class GxPath : public GxObject {
 
  private:
   Gdiplus::GpPath* Handle() const { return Native<Gdiplus::GpPath>(); }
-  // Point count to read: the given one, else the path's own; 0 when there is nothing to read.
+  // Point count to read: the given one, else the path's own; -1 when there is nothing to read.
   int CountToRead(const OptInt& count) const;
+  template <auto Entry, typename Element>
+  bool ReadArray(std::vector<Element>& out, const OptInt& count) const;
 };

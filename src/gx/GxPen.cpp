@@ -117,9 +117,8 @@ bool GxPen::SetCustomStartCap(const GxObject& cap) {
 
 bool GxPen::GetCustomStartCap(GxObject& target) const {
   GpCustomLineCap* cap = nullptr;
-  const bool ok = GdipOk<GDIP(GdipGetPenCustomStartCap)>(Handle(), &cap);
-  target.SetNativeHandle(cap);
-  return ok;
+  const int status = Gdip<GDIP(GdipGetPenCustomStartCap)>(Handle(), &cap);
+  return HandOverNative<GDIP(GdipDeleteCustomLineCap)>(target, cap, status);
 }
 
 bool GxPen::SetCustomEndCap(const GxObject& cap) {
@@ -128,9 +127,8 @@ bool GxPen::SetCustomEndCap(const GxObject& cap) {
 
 bool GxPen::GetCustomEndCap(GxObject& target) const {
   GpCustomLineCap* cap = nullptr;
-  const bool ok = GdipOk<GDIP(GdipGetPenCustomEndCap)>(Handle(), &cap);
-  target.SetNativeHandle(cap);
-  return ok;
+  const int status = Gdip<GDIP(GdipGetPenCustomEndCap)>(Handle(), &cap);
+  return HandOverNative<GDIP(GdipDeleteCustomLineCap)>(target, cap, status);
 }
 
 bool GxPen::SetMiterLimit(float limit) { return GdipOk<GDIP(GdipSetPenMiterLimit)>(Handle(), limit); }

@@ -38,7 +38,7 @@ class GxPen : public GxObject {
   Gdiplus::LineJoin GetLineJoin() const;
 
   // Custom caps are GDI+ custom line caps held by any wrapper. The Get operations give the target
-  // a new cap it then owns; the target should be empty, as a cap it holds is not released.
+  // a new cap it then owns; a cap it held before is deleted.
   bool SetCustomStartCap(const GxObject& cap);
   bool GetCustomStartCap(GxObject& target) const;
   bool SetCustomEndCap(const GxObject& cap);

@@ -1,5 +1,6 @@
 #include "gx/GxRegion.h"
 
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxHandOver.h"
 #include "gx/GxNativeRecord.h"
@@ -134,7 +135,8 @@ UINT GxRegion::GetDataSize() const {
 }
 
 Bytes GxRegion::GetData(UINT bufferSize, UINT* sizeFilled) const {
-  Bytes buffer(bufferSize, 0);
+  Bytes buffer;
+  if (!Allocated([&] { buffer.assign(bufferSize, 0); })) return Bytes();
   Gdip<GDIP(GdipGetRegionData)>(Handle(), buffer.empty() ? nullptr : buffer.data(), bufferSize, sizeFilled);
   return buffer;
 }

@@ -45,7 +45,7 @@ class GxRegion : public GxObject {
   GxRect GetBoundsI(const GxGraphics* graphics) const;
   UINT GetDataSize() const;
   // A zero-filled buffer of bufferSize bytes that GDI+ fills; sizeFilled (when given) receives
-  // the number of bytes written.
+  // the number of bytes written. A size no memory can hold gives no bytes and OutOfMemory.
   Bytes GetData(UINT bufferSize, UINT* sizeFilled = nullptr) const;
   // A new GDI region that the caller owns (DeleteObject); null on failure.
   HRGN GetHRGN(const GxGraphics* graphics = nullptr) const;

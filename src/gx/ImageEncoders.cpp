@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "gx/GuidText.h"
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxObject.h"
 
 namespace {
@@ -84,14 +86,27 @@ int EncoderValueSize(int valueType) {
 }
 
 EncoderParameterBlock::EncoderParameterBlock(const std::vector<EncoderParam>& parameters)
-    : values_(parameters.size()), words_(1 + parameters.size() * 7, 0) {
+    : status_(Build(parameters)) {}
+
+int EncoderParameterBlock::Build(const std::vector<EncoderParam>& parameters) {
+  if (!Allocated([&] {
+        values_.resize(parameters.size());
+        words_.assign(1 + parameters.size() * 7, 0);
+      }))
+    return GxOutOfMemory;
   words_[0] = static_cast<std::uint32_t>(parameters.size());
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     const EncoderParam& parameter = parameters[i];
+    // A negative count would reach GDI+ as some four thousand million values.
+    if (parameter.valueCount < 0) return GxInvalidParameter;
     Bytes& values = values_[i];
-    values = parameter.values;
     const std::int64_t promised = ValueBytes(parameter.valueCount, parameter.valueType);
-    if (promised > static_cast<std::int64_t>(values.size())) values.resize(static_cast<std::size_t>(promised), 0);
+    if (static_cast<std::uint64_t>(promised) > std::numeric_limits<std::size_t>::max()) return GxOutOfMemory;
+    if (!Allocated([&] {
+          values = parameter.values;
+          if (promised > static_cast<std::int64_t>(values.size())) values.resize(static_cast<std::size_t>(promised), 0);
+        }))
+      return GxOutOfMemory;
 
     Gdiplus::EncoderParameter native{};
     native.Guid = TextToGuid(parameter.guid);
@@ -100,6 +115,7 @@ EncoderParameterBlock::EncoderParameterBlock(const std::vector<EncoderParam>& pa
     native.Value = values.empty() ? nullptr : values.data();
     std::memcpy(&words_[1 + i * 7], &native, sizeof native);
   }
+  return GxOk;
 }
 
 const Gdiplus::EncoderParameters* EncoderParameterBlock::Get() const {

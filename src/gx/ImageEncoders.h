@@ -47,7 +47,8 @@ int EncoderValueSize(int valueType);
 
 // The native EncoderParameters block for one call. The value bytes are copied (and padded with
 // zeros up to what valueCount and valueType promise, so GDI+ never reads past them) and live
-// as long as the block.
+// as long as the block. A block that cannot keep that promise is not to be passed on: Status
+// says InvalidParameter for a negative count, OutOfMemory for values no memory can hold.
 class EncoderParameterBlock {
  public:
   explicit EncoderParameterBlock(const std::vector<EncoderParam>& parameters);
@@ -55,10 +56,14 @@ class EncoderParameterBlock {
   EncoderParameterBlock& operator=(const EncoderParameterBlock&) = delete;
 
   const Gdiplus::EncoderParameters* Get() const;
+  int Status() const { return status_; }
 
  private:
+  int Build(const std::vector<EncoderParam>& parameters);
+
   std::vector<Bytes> values_;
   std::vector<std::uint32_t> words_;  // 32-bit words keep the block aligned
+  int status_;
 };
 
 // The parameters of a native EncoderParameters block of `size` bytes, with copies of their

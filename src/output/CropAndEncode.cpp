@@ -4,7 +4,10 @@
 #include "gx/GxGraphics.h"
 #include "gx/GxImageAttributes.h"
 
-Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText) {
+Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std::string& formatGuidText,
+                    int* encoderStatus) {
+  int ignored = 0;
+  int& status = encoderStatus ? *encoderStatus : ignored;
   GxBitmap crop;
   crop.Create(width, height, 0x0026200A);  // 32bppARGB, transparent black to start
   GxGraphics graphics;
@@ -21,8 +24,13 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
     // GIF holds 256 colours. Reduce them here, as the encoder would: some GDI+ builds write a
     // header and no image when handed 32-bit pixels.
     GxBitmap indexed;
-    if (crop.CloneAreaI(GxRect{0, 0, crop.GetWidth(), crop.GetHeight()}, PixelFormat8bppIndexed, indexed))
-      return indexed.SaveToBytes(formatGuidText, true, nullptr);
+    if (crop.CloneAreaI(GxRect{0, 0, crop.GetWidth(), crop.GetHeight()}, PixelFormat8bppIndexed, indexed)) {
+      Bytes encoded = indexed.SaveToBytes(formatGuidText, true, nullptr);
+      status = LastStatus;
+      return encoded;
+    }
   }
-  return crop.SaveToBytes(formatGuidText, true, nullptr);
+  Bytes encoded = crop.SaveToBytes(formatGuidText, true, nullptr);
+  status = LastStatus;
+  return encoded;
 }

@@ -10,28 +10,31 @@
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
+#include "gx/GxText.h"
+#include "output/ChooseSaveFile.h"
 #include "output/Commands.h"
-#include "output/CropAndEncode.h"
+#include "output/EncodeForFile.h"
+#include "output/FileReplacement.h"
 #include "output/OutputImage.h"
-#include "win/FileDialog.h"
 
 const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
 
 namespace {
 
 void ShowSaveFailure(HWND owner, const std::string& path) {
-  const std::string text = "无法保存截图到：\r\n" + path + "\r\n\r\n请换一个文件名或位置再试。";
-  MessageBoxA(owner, text.c_str(), "保存失败", MB_OK | MB_ICONWARNING);
+  // An empty path: the dialog itself failed, most likely on a name longer than it can take.
+  const std::string problem =
+      path.empty() ? "保存对话框无法给出所选的文件名（路径可能太长）。" : "无法保存截图到：\r\n" + path;
+  const std::string text = problem + "\r\n\r\n请换一个文件名或位置再试。";
+  MessageBoxW(owner, Utf8ToWide(text).c_str(), L"保存失败", MB_OK | MB_ICONWARNING);
 }
 
-// The whole byte array, creating the file or replacing what it held.
-bool WriteBytesToFile(const std::string& path, const Bytes& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  return CloseHandle(file) && ok;
+// The capture stays for another try: the selection and its toolbar come back, and a menu the
+// save was chosen from is closed with it (its rectangle is gone with the redraw).
+void KeepCaptureAfterFailure() {
+  Capture().menuShown = 0;
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
 }
 
 }  // namespace
@@ -61,18 +64,6 @@ std::string FormatForFilter(int filterIndex) {
   }
 }
 
-namespace {
-
-// The capture stays for another try: the selection and its toolbar come back, and a menu the
-// save was chosen from is closed with it (its rectangle is gone with the redraw).
-void KeepCaptureAfterFailure() {
-  Capture().menuShown = 0;
-  RedrawSelection(RedrawAction::ClearRects);
-  ToolbarDispatch(ToolbarAction::None);
-}
-
-}  // namespace
-
 void SaveCapture() {
   CommandScope command;
   // The press that chose the command ends here: its release goes to the dialog, not to us.
@@ -80,21 +71,17 @@ void SaveCapture() {
   const Bytes screen = ComposeOutput();
   RepaintBase();  // what the overlay shows while the dialog is open
 
-  FileDialog dialog;
-  dialog.SetDefaultName("截图" + CaptureTimestamp());
-  dialog.SetFlags(OFN_OVERWRITEPROMPT);
-  const bool dismissed = dialog.ShowSave(TheOverlay().Handle(), "", kSaveFilter, "", 0).empty();
+  SaveFile chosen;
+  const SaveChoice choice = ChooseSaveFile(TheOverlay().Handle(), "截图" + CaptureTimestamp(), chosen);
   if (!CaptureOpen()) return;
-  if (dismissed) {
+  if (choice == SaveChoice::Dismissed) {
     ResetCapture();
     return;
   }
-  const std::string path = dialog.GetChosenPath();
-  std::string format = FormatForFilter(dialog.GetFilterIndex());
-  const ScreenRect& s = Capture().SelectionRect;
-  const Bytes encoded = CropAndEncode(screen, s.left, s.top, s.right - s.left, s.bottom - s.top, format);
-  if (encoded.empty() || !WriteBytesToFile(path, encoded)) {
-    ReportSaveFailure(TheOverlay().Handle(), path);
+  std::string format = FormatForFilter(chosen.filterIndex);
+  const Bytes encoded = choice == SaveChoice::Chosen ? EncodeForFile(screen, Capture().SelectionRect, format) : Bytes();
+  if (encoded.empty() || !ReplaceFileWith(chosen.path, encoded)) {
+    ReportSaveFailure(TheOverlay().Handle(), chosen.path);
     if (CaptureOpen()) KeepCaptureAfterFailure();
     return;
   }

@@ -2,13 +2,28 @@
 
 #include <commdlg.h>
 
+#include <cderr.h>
+
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
+#include "gx/GxText.h"
 #include "win/FileDialogText.h"
 #include "win/Form.h"
 
-// Everything one dialog call hands to the system; OPENFILENAMEA points into it, so it is
+namespace {
+
+// A text of the buffer that UTF-8 carries unchanged (no unpaired surrogate, which would come
+// back as another name).
+bool SurvivesUtf8(const std::vector<wchar_t>& buffer) {
+  const std::wstring text(buffer.begin(), std::find(buffer.begin(), buffer.end(), L'\0'));
+  return Utf8ToWide(WideToUtf8(text)) == text;
+}
+
+}  // namespace
+
+// Everything one dialog call hands to the system; OPENFILENAMEW points into it, so it is
 // filled in only once the request sits where it stays for the call.
 struct FileDialog::Request {
   HWND owner = nullptr;
@@ -16,27 +31,32 @@ struct FileDialog::Request {
   std::string filter;
   std::string initialDir;
   DWORD flags = 0;
-  std::string systemFilter;
-  std::vector<char> file;
-  std::vector<char> fileTitle;
+  int filterIndex = 0;
+  std::wstring systemTitle;
+  std::wstring systemInitialDir;
+  std::wstring systemFilter;
+  std::vector<wchar_t> file;
+  std::vector<wchar_t> fileTitle;
 
-  OPENFILENAMEA Native() {
+  OPENFILENAMEW Native() {
     // The structure without the Windows 2000 members, as every version of comdlg32 accepts.
-    static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "unexpected OPENFILENAMEA layout");
-    OPENFILENAMEA native{};
-    native.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    static_assert(offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR) == 76, "unexpected OPENFILENAMEW layout");
+    systemTitle = Utf8ToWide(title);
+    systemInitialDir = Utf8ToWide(initialDir);
+    OPENFILENAMEW native{};
+    native.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     native.hwndOwner = owner;
     native.hInstance = nullptr;
     native.lpstrFilter = systemFilter.c_str();
     native.lpstrCustomFilter = nullptr;
     native.nMaxCustFilter = 0;
-    native.nFilterIndex = 0;  // the system preselects the first filter
+    native.nFilterIndex = static_cast<DWORD>(filterIndex);  // 0: the system preselects the first
     native.lpstrFile = file.data();
     native.nMaxFile = static_cast<DWORD>(file.size());
     native.lpstrFileTitle = fileTitle.data();
     native.nMaxFileTitle = static_cast<DWORD>(fileTitle.size() - 1);
-    native.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
-    native.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    native.lpstrInitialDir = systemInitialDir.empty() ? nullptr : systemInitialDir.c_str();
+    native.lpstrTitle = systemTitle.empty() ? nullptr : systemTitle.c_str();
     native.Flags = flags;
     native.lpstrDefExt = nullptr;
     native.lCustData = 0;
@@ -64,6 +84,7 @@ FileDialog::Request FileDialog::Prepare(HWND owner, const std::string& title, co
   request.filter = filter.empty() ? filter_ : filter;
   request.initialDir = initialDir.empty() ? initialDir_ : initialDir;
   request.flags = flags ? flags : flags_;
+  request.filterIndex = startFilterIndex_;
   // Let the caller's windows show their last repaint before the modal loop takes over.
   PumpPendingMessages();
   request.systemFilter = SystemFilter(request.filter);
@@ -75,8 +96,12 @@ FileDialog::Request FileDialog::Prepare(HWND owner, const std::string& title, co
 std::string FileDialog::ShowOpen(HWND owner, const std::string& title, const std::string& filter,
                                  const std::string& initialDir, DWORD flags) {
   Request request = Prepare(owner, title, filter, initialDir, flags, kOpenBufferSize);
-  OPENFILENAMEA native = request.Native();
-  if (!GetOpenFileNameA(&native)) return {};
+  OPENFILENAMEW native = request.Native();
+  error_ = 0;
+  if (!GetOpenFileNameW(&native)) {
+    error_ = CommDlgExtendedError();
+    return {};
+  }
   chosenPath_ = OpenDialogPaths(request.file);
   return chosenPath_;
 }
@@ -84,8 +109,16 @@ std::string FileDialog::ShowOpen(HWND owner, const std::string& title, const std
 std::string FileDialog::ShowSave(HWND owner, const std::string& title, const std::string& filter,
                                  const std::string& initialDir, DWORD flags) {
   Request request = Prepare(owner, title, filter, initialDir, flags, kSaveBufferSize);
-  OPENFILENAMEA native = request.Native();
-  if (!GetSaveFileNameA(&native)) return {};
+  OPENFILENAMEW native = request.Native();
+  error_ = 0;
+  if (!GetSaveFileNameW(&native)) {
+    error_ = CommDlgExtendedError();
+    return {};
+  }
+  if (!SurvivesUtf8(request.file) || !SurvivesUtf8(request.fileTitle)) {
+    error_ = FNERR_INVALIDFILENAME;
+    return {};
+  }
   const std::string extension = FilterExtension(request.filter, static_cast<int>(native.nFilterIndex));
   const std::string path = BufferText(request.file);
   const SaveDialogNames names = SaveDialogResult(BufferText(request.fileTitle), path, extension);

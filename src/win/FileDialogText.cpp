@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gx/GxText.h"
+
 namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -21,19 +23,10 @@ bool IsBlank(const std::string& text) {
 
 }  // namespace
 
-std::string SystemFilter(const std::string& filter, UINT codePage) {
-  std::string converted;
-  converted.reserve(filter.size() + 2);
-  for (std::size_t i = 0; i < filter.size(); ++i) {
-    const char c = filter[i];
-    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(c)) && i + 1 < filter.size()) {
-      converted += c;
-      converted += filter[++i];
-      continue;
-    }
-    converted += c == '|' ? '\0' : c;
-  }
-  converted.append(2, '\0');
+std::wstring SystemFilter(const std::string& filter) {
+  std::wstring converted = Utf8ToWide(filter);
+  std::replace(converted.begin(), converted.end(), L'|', L'\0');
+  converted.append(2, L'\0');
   return converted;
 }
 
@@ -48,10 +41,10 @@ std::string FilterExtension(const std::string& filter, int filterIndex) {
   return extension == ".*" ? std::string() : extension;
 }
 
-std::vector<char> FileNameBuffer(std::size_t size, const std::string& initialDir, const std::string& defaultName) {
-  std::vector<char> buffer(size, '\0');
+std::vector<wchar_t> FileNameBuffer(std::size_t size, const std::string& initialDir, const std::string& defaultName) {
+  std::vector<wchar_t> buffer(size, L'\0');
   if (IsBlank(defaultName)) return buffer;
-  const std::string preset = initialDir + defaultName;
+  const std::wstring preset = Utf8ToWide(initialDir + defaultName);
   // A name the buffer cannot hold is no name at all: the user types one instead of finding
   // a silently shortened path in the box.
   if (preset.size() >= size) return buffer;
@@ -59,21 +52,20 @@ std::vector<char> FileNameBuffer(std::size_t size, const std::string& initialDir
   return buffer;
 }
 
-std::vector<char> FileTitleBuffer(std::size_t size) {
-  std::vector<char> buffer(size + 1, ' ');
-  buffer[size] = '\0';
+std::vector<wchar_t> FileTitleBuffer(std::size_t size) {
+  std::vector<wchar_t> buffer(size + 1, L' ');
+  buffer[size] = L'\0';
   return buffer;
 }
 
-std::string BufferText(const std::vector<char>& buffer) {
-  const auto end = std::find(buffer.begin(), buffer.end(), '\0');
-  return std::string(buffer.begin(), end);
+std::string BufferText(const std::vector<wchar_t>& buffer) {
+  const auto end = std::find(buffer.begin(), buffer.end(), L'\0');
+  return WideToUtf8(std::wstring(buffer.begin(), end));
 }
 
-std::string OpenDialogPaths(const std::vector<char>& fileBuffer) {
-  const std::string text(fileBuffer.begin(), fileBuffer.end());
-  const std::size_t end = text.find(std::string(2, '\0'));
-  const std::string selection = text.substr(0, end);
+std::string OpenDialogPaths(const std::vector<wchar_t>& fileBuffer) {
+  const std::wstring text(fileBuffer.begin(), fileBuffer.end());
+  const std::string selection = WideToUtf8(text.substr(0, text.find(std::wstring(2, L'\0'))));
   if (selection.find('\0') == std::string::npos) return selection;
 
   std::vector<std::string> pieces = Split(selection, '\0');

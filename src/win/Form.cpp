@@ -3,39 +3,42 @@
 #include <utility>
 #include <vector>
 
+#include "gx/GxText.h"
+
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
 Form::~Form() {
   if (window_) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
 }
 
 bool Form::RegisterClassOnce() const {
-  WNDCLASSEXA existing{};
+  const std::wstring className = Utf8ToWide(design_.className);
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(instance, design_.className, &existing)) return true;
-  WNDCLASSEXA windowClass{};
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (GetClassInfoExW(instance, className.c_str(), &existing)) return true;
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = design_.classStyle;
   windowClass.lpfnWndProc = &Form::Procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = design_.background;
-  windowClass.lpszClassName = design_.className;
+  windowClass.lpszClassName = className.c_str();
   windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
-  return RegisterClassExA(&windowClass) != 0;
+  return RegisterClassExW(&windowClass) != 0;
 }
 
 bool Form::Load(bool modal) {
   if (window_) return true;
   if (!RegisterClassOnce()) return false;
   // Created hidden: OnLoad must see the window before anything of it is on the screen.
-  CreateWindowExA(design_.exStyle, design_.className, design_.caption.c_str(), design_.style & ~WS_VISIBLE,
-                  design_.left, design_.top, design_.width, design_.height, nullptr, nullptr,
-                  GetModuleHandleA(nullptr), this);
+  CreateWindowExW(design_.exStyle, Utf8ToWide(design_.className).c_str(), Utf8ToWide(design_.caption).c_str(),
+                  design_.style & ~WS_VISIBLE, design_.left, design_.top, design_.width, design_.height, nullptr,
+                  nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return false;
   OnLoad();
   if (!window_) return true;  // OnLoad closed the form again
@@ -62,13 +65,13 @@ void Form::RunModalLoop() {
     if (other != window_ && EnableWindow(other, FALSE) == 0) disabled_.push_back(other);
   MSG message;
   while (window_) {
-    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit for the outer loop
       break;
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   modal_ = false;
   EnableDisabledWindows();
@@ -90,12 +93,12 @@ void Form::Close() {
 
 LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(window, message, wParam, lParam);
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(window, message, wParam, lParam);
   return form->Handle(message, wParam, lParam);
 }
 
@@ -121,18 +124,18 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       window_ = nullptr;
       // The modal loop waits in GetMessage and looks at the window only after a message: a close
       // made from a sent message (another thread's, or one the system sends while the loop
       // waits) must wake it, or it waits on for whatever input comes next.
-      if (modal_) PostMessageA(nullptr, WM_NULL, 0, 0);
+      if (modal_) PostMessageW(nullptr, WM_NULL, 0, 0);
       OnClosed();
-      return DefWindowProcA(window, message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
     default:
       break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 namespace {
@@ -180,28 +183,27 @@ void Form::SetMousePointer(HCURSOR cursor) {
 
 std::string Form::Caption() const {
   if (!window_) return design_.caption;
-  int length = GetWindowTextLengthA(window_);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(window_, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
+  int length = GetWindowTextLengthW(window_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), length + 1)));
+  return WideToUtf8(text);
 }
 
 int RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
 
 void PumpPendingMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     if (message.message == WM_QUIT) return;
-    PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }

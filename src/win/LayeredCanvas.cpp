@@ -37,8 +37,8 @@ bool LayeredCanvas::Attach(HWND window) {
   if (attached_) Detach();
   attached_ = true;
   window_ = window;
-  savedExStyle_ = GetWindowLongA(window, GWL_EXSTYLE);
-  SetWindowLongA(window, GWL_EXSTYLE, savedExStyle_ | WS_EX_LAYERED);
+  savedExStyle_ = GetWindowLongW(window, GWL_EXSTYLE);
+  SetWindowLongW(window, GWL_EXSTYLE, savedExStyle_ | WS_EX_LAYERED);
   alpha_ = 255;
   const RECT rect = WindowRectOf(window);
   surface_.CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
@@ -51,9 +51,9 @@ bool LayeredCanvas::Detach() {
   surface_.Delete();
   // Going through a plain layered state first drops what UpdateLayeredWindow left behind, so
   // a window that stays layered after the restore is not stuck with the canvas's content.
-  SetWindowLongA(window_, GWL_EXSTYLE, GetWindowLongA(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetWindowLongW(window_, GWL_EXSTYLE, GetWindowLongW(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(window_, 0, 0, 0);
-  SetWindowLongA(window_, GWL_EXSTYLE, savedExStyle_);
+  SetWindowLongW(window_, GWL_EXSTYLE, savedExStyle_);
   savedExStyle_ = 0;
   attached_ = false;
   window_ = nullptr;

@@ -2,7 +2,8 @@
 // Turns a window into a per-pixel-alpha layered window whose whole content is a memory
 // surface of the window's size: draw or blend onto the surface, then Present it. Detaching
 // gives the window back exactly the extended style it had. While detached every operation
-// does nothing and returns false, 0 or empty, except GetSurfaceDC and GetSurfacePixel.
+// does nothing and returns false, 0 or empty, except GetSurfaceDC, GetSurfacePixel and
+// GetSurfaceBits, which read whatever surface there is.
 
 #include <windows.h>
 
@@ -47,6 +48,8 @@ class LayeredCanvas {
   bool ClearRect(int x, int y, int width, int height);
   bool IsAttached() const { return attached_; }
   COLORREF GetSurfacePixel(int x, int y) const { return surface_.GetSurfacePixel(x, y); }
+  // The surface's pixels for direct reading and writing (see GxGraphics::GetSurfaceBits).
+  SurfaceBits GetSurfaceBits() { return surface_.GetSurfaceBits(); }
 
  private:
   bool Push(HDC source, int alpha, const RECT* dirty = nullptr) const;

@@ -20,25 +20,11 @@ bool BlitResult(BOOL result) {
 
 bool GxGraphics::CreateSurface(int width, int height) {
   Delete();
-  memoryDC_ = CreateCompatibleDC(nullptr);
-  surfaceWidth_ = width;
-  surfaceHeight_ = height;
-
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // positive: rows bottom-up
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  dibSection_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
-  previousBitmap_ = SelectObject(memoryDC_, dibSection_);
-  SetBkMode(memoryDC_, TRANSPARENT);
-
+  const bool made = surface_.Create(width, height);
   // Not CreateWith: its Delete would release the surface just made.
-  bool ok = GdipOk<GDIP(GdipCreateFromHDC)>(memoryDC_, NativeSlot<Gdiplus::GpGraphics>());
+  bool ok = GdipOk<GDIP(GdipCreateFromHDC)>(surface_.DC(), NativeSlot<Gdiplus::GpGraphics>());
   SetNativeHandle(Handle());
-  if (ok && !dibSection_) {
+  if (ok && !made) {
     // GDI+ happily draws on the DC's 1 x 1 default bitmap; that is no surface of the asked size.
     LastStatus = GxGenericError;
     return false;
@@ -60,15 +46,15 @@ bool GxGraphics::ClearRect(int x, int y, int width, int height) {
 
 bool GxGraphics::BitBltFrom(HDC source, OptInt srcX, OptInt srcY, OptInt dstX, OptInt dstY, OptInt width,
                             OptInt height) {
-  return BlitResult(BitBlt(memoryDC_, dstX.value_or(0), dstY.value_or(0), width.value_or(surfaceWidth_),
-                           height.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0), SRCCOPY));
+  return BlitResult(BitBlt(surface_.DC(), dstX.value_or(0), dstY.value_or(0), width.value_or(surface_.Width()),
+                           height.value_or(surface_.Height()), source, srcX.value_or(0), srcY.value_or(0), SRCCOPY));
 }
 
 bool GxGraphics::StretchBltFrom(HDC source, OptInt srcX, OptInt srcY, OptInt srcWidth, OptInt srcHeight, OptInt dstX,
                                 OptInt dstY, OptInt dstWidth, OptInt dstHeight) {
-  return BlitResult(StretchBlt(memoryDC_, dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surfaceWidth_),
-                               dstHeight.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0),
-                               srcWidth.value_or(surfaceWidth_), srcHeight.value_or(surfaceHeight_), SRCCOPY));
+  return BlitResult(StretchBlt(surface_.DC(), dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surface_.Width()),
+                               dstHeight.value_or(surface_.Height()), source, srcX.value_or(0), srcY.value_or(0),
+                               srcWidth.value_or(surface_.Width()), srcHeight.value_or(surface_.Height()), SRCCOPY));
 }
 
 bool GxGraphics::AlphaBlendFrom(HDC source, OptInt srcX, OptInt srcY, OptInt srcWidth, OptInt srcHeight, OptInt dstX,
@@ -78,27 +64,33 @@ bool GxGraphics::AlphaBlendFrom(HDC source, OptInt srcX, OptInt srcY, OptInt src
   blend.BlendFlags = 0;
   blend.SourceConstantAlpha = static_cast<BYTE>(alpha.value_or(255));
   blend.AlphaFormat = perPixelAlpha == 1 ? AC_SRC_ALPHA : 0;
-  return BlitResult(AlphaBlend(memoryDC_, dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surfaceWidth_),
-                               dstHeight.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0),
-                               srcWidth.value_or(surfaceWidth_), srcHeight.value_or(surfaceHeight_), blend));
+  return BlitResult(AlphaBlend(surface_.DC(), dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surface_.Width()),
+                               dstHeight.value_or(surface_.Height()), source, srcX.value_or(0), srcY.value_or(0),
+                               srcWidth.value_or(surface_.Width()), srcHeight.value_or(surface_.Height()), blend));
 }
 
 bool GxGraphics::TransparentBltFrom(HDC source, OptInt srcX, OptInt srcY, OptInt srcWidth, OptInt srcHeight,
                                     OptInt dstX, OptInt dstY, OptInt dstWidth, OptInt dstHeight,
                                     OptInt transparentColor, OptInt useMsimg32) {
   auto blit = useMsimg32.value_or(0) != 0 ? &TransparentBlt : &GdiTransparentBlt;
-  return BlitResult(blit(memoryDC_, dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surfaceWidth_),
-                         dstHeight.value_or(surfaceHeight_), source, srcX.value_or(0), srcY.value_or(0),
-                         srcWidth.value_or(surfaceWidth_), srcHeight.value_or(surfaceHeight_),
+  return BlitResult(blit(surface_.DC(), dstX.value_or(0), dstY.value_or(0), dstWidth.value_or(surface_.Width()),
+                         dstHeight.value_or(surface_.Height()), source, srcX.value_or(0), srcY.value_or(0),
+                         srcWidth.value_or(surface_.Width()), srcHeight.value_or(surface_.Height()),
                          static_cast<UINT>(transparentColor.value_or(0))));
 }
 
 // An empty format means JPEG, and the caller's text says so afterwards.
 Bytes GxGraphics::EncodeSurface(std::string& formatGuidText) {
   GxBitmap bitmap;
-  bitmap.CreateFromHBITMAP(dibSection_);
+  bitmap.CreateFromHBITMAP(surface_.Bitmap());
   if (formatGuidText.empty()) formatGuidText = kJpegFormat;
   return bitmap.SaveToBytes(formatGuidText, true);
 }
 
-COLORREF GxGraphics::GetSurfacePixel(int x, int y) const { return GetPixel(memoryDC_, x, y); }
+COLORREF GxGraphics::GetSurfacePixel(int x, int y) const { return GetPixel(surface_.DC(), x, y); }
+
+SurfaceBits GxGraphics::GetSurfaceBits() {
+  if (Handle()) Flush(Gdiplus::FlushIntentionSync);
+  GdiFlush();
+  return surface_.Bits();
+}

@@ -39,17 +39,10 @@ class MethodThunk {
 };
 
 // A window procedure that receives its object first. The stub pushes the object pointer and
-// the function, being stdcall, removes it with the other arguments.
+// the function, being stdcall, removes it with the other arguments. WindowSubclass builds and
+// owns the stub that serves one as a window procedure (WindowSubclass::MakeMethodThunk).
 template <typename T>
 using WindowMethod = LRESULT(CALLBACK*)(T* object, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Builds a stub in stubOwner through which method serves as a window procedure for object.
-// Returns the stub's address (0 on failure), ready to be passed to Subclass as a WNDPROC; it
-// stays valid while stubOwner lives and is not rebuilt.
-template <typename T>
-std::uintptr_t MakeMethodThunk(MethodThunk& stubOwner, T* object, WindowMethod<T> method) {
-  return stubOwner.Build(reinterpret_cast<std::uintptr_t>(object), reinterpret_cast<std::uintptr_t>(method));
-}
 
 // The stub's address as a window procedure.
 inline WNDPROC ThunkProcedure(std::uintptr_t address) { return reinterpret_cast<WNDPROC>(address); }

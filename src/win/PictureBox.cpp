@@ -2,7 +2,7 @@
 
 namespace {
 
-const char kClassName[] = "ScreenCutPictureBox";
+const wchar_t kClassName[] = L"ScreenCutPictureBox";
 
 }  // namespace
 
@@ -12,18 +12,18 @@ PictureBox::~PictureBox() {
 }
 
 bool PictureBox::Create(HWND parent, int x, int y, int width, int height) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing{};
-  if (!GetClassInfoA(instance, kClassName, &existing)) {
-    WNDCLASSA windowClass{};
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW existing{};
+  if (!GetClassInfoW(instance, kClassName, &existing)) {
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &PictureBox::Procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);
+    RegisterClassW(&windowClass);
   }
-  window_ = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
+  window_ = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
                             nullptr, instance, this);
   return window_ != nullptr;
 }
@@ -47,9 +47,9 @@ void PictureBox::Paint(HDC dc) const {
 
 LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE)
-    SetWindowLongPtrA(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-  auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_PAINT && box) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -57,5 +57,5 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
     EndPaint(window, &paint);
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

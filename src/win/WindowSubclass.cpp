@@ -6,20 +6,30 @@ bool WindowSubclass::Unsubclass() {
   if (!IsSubclassed()) return false;
   // A failed Subclass left no procedure to return to; installing a null procedure would
   // crash the window at its next message.
-  if (previous_) SetWindowLongA(window_, GWL_WNDPROC, reinterpret_cast<LONG>(previous_));
+  if (previous_) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
   window_ = nullptr;
+  installed_ = nullptr;
   return true;
 }
 
 bool WindowSubclass::Subclass(HWND window, WNDPROC newProcedure) {
   if (IsSubclassed()) Unsubclass();
   window_ = window;
-  previous_ = reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(newProcedure)));
+  installed_ = newProcedure;
+  previous_ =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newProcedure)));
   return previous_ != nullptr;
 }
 
+std::uintptr_t WindowSubclass::BuildThunk(std::uintptr_t object, std::uintptr_t method) {
+  // Rebuilding frees the stub the window may be about to call.
+  const bool installed = IsSubclassed() && thunk_.Address() != 0 && installed_ == ThunkProcedure(thunk_.Address());
+  if (installed) return 0;
+  return thunk_.Build(object, method);
+}
+
 LRESULT WindowSubclass::CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
-  return CallWindowProcA(previous_, window, message, wParam, lParam);
+  return CallWindowProcW(previous_, window, message, wParam, lParam);
 }
 
 int WindowSubclass::LowWord(LPARAM value) const {

@@ -77,3 +77,18 @@ differing_pixels() {  # x y w h file
   convert "$WORK/screen.png" -crop "$3x$4+$1+$2" +repage "$WORK/expected.png"
   compare -metric AE "$WORK/expected.png" "$5" null: 2>&1
 }
+
+# Types a file name into the open save dialog and checks that it arrived whole: xdotool now and
+# then drops a character it has to map to a spare key (CJK text), so a short name is typed again.
+type_file_name() {  # text
+  local typed
+  for _ in 1 2 3; do
+    xdotool type --delay 40 "$1"
+    sleep 0.5
+    typed=$(wine "$BUILD/bin/instances.exe" filename 2>/dev/null | tr -d '\r')
+    [ "$typed" = "$1" ] && return 0
+    xdotool key ctrl+a BackSpace
+    sleep 0.3
+  done
+  fail "the dialog's name box holds '$typed', not '$1'"
+}

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "gx/GxBitmap.h"
@@ -303,6 +305,36 @@ TEST(BitmapRotation, AFailedStepCleansUpAndLeavesTheTargetAlone) {
   EXPECT_EQ(status, Gdiplus::OutOfMemory);
   EXPECT_EQ(disposed, 1);
   EXPECT_FALSE(target.IsValid());
+}
+
+TEST(BitmapCopies, EveryCopyReleasesWhatItsTargetHeld) {
+  GxBitmap source;
+  ASSERT_TRUE(source.Create(4, 4));
+  GxBitmap target;
+  ASSERT_TRUE(target.LoadFromBytes(PngOf(source)));
+  static std::vector<void*> disposed;
+  static decltype(GdiplusApi::GdipDisposeImage) realDispose;
+  realDispose = GdiplusEntries().GdipDisposeImage;
+  GdiplusEntries().GdipDisposeImage = [](Gdiplus::GpImage* image) WINGDIPAPI {
+    disposed.push_back(image);
+    return realDispose(image);
+  };
+  // Each copy lands in the target that holds the one before it.
+  const std::pair<const char*, std::function<bool()>> copies[] = {
+      {"Clone", [&] { return source.Clone(target); }},
+      {"GetThumbnail", [&] { return source.GetThumbnail(2, 2, target); }},
+      {"CloneArea", [&] { return source.CloneArea({0, 0, 2, 2}, PixelFormat32bppARGB, target); }},
+      {"CloneAreaI", [&] { return source.CloneAreaI({1, 1, 2, 2}, PixelFormat32bppARGB, target); }},
+      {"CreateRotated", [&] { return source.CreateRotated(90, target); }},
+  };
+  for (const auto& [name, copy] : copies) {
+    void* held = target.GetNativeHandle();
+    disposed.clear();
+    EXPECT_TRUE(copy()) << name;
+    EXPECT_EQ(disposed, std::vector<void*>{held}) << name;
+    EXPECT_TRUE(target.IsValid()) << name;
+  }
+  GdiplusEntries().GdipDisposeImage = realDispose;
 }
 
 namespace {

@@ -337,15 +337,24 @@ TEST(GraphicsState, MeasureStringBoundsTheText) {
   EXPECT_GT(one.height, 10);
 }
 
-TEST(GraphicsState, MeasureCharacterRangesWithoutRegionsLeavesTheArray) {
+TEST(GraphicsState, MeasureCharacterRangesWithoutRegionsOrWithTooManyLeavesTheArray) {
   GxGraphics graphics;
   Surface(graphics);
   TestFont font(20);
+  TestStringFormat format;
+  const Gdiplus::CharacterRange range{0, 1};
+  ASSERT_EQ(Api().GdipSetStringFormatMeasurableCharacterRanges(format.native(), 1, &range), Gdiplus::Ok);
   std::vector<std::unique_ptr<GxRegion>> regions;
   regions.push_back(std::make_unique<GxRegion>());
   GxRegion* kept = regions[0].get();
   EXPECT_FALSE(graphics.MeasureCharacterRanges("abc", font, {0, 0, 100, 100}, nullptr, 0, regions));
   EXPECT_EQ(LastStatus, 2);
+  // More regions than the format has ranges, up to more than memory holds: refused up front.
+  for (int count : {2, 0x7FFFFFFF}) {
+    LastStatus = 0;
+    EXPECT_FALSE(graphics.MeasureCharacterRangesW(L"abc", font, {0, 0, 100, 100}, &format, count, regions)) << count;
+    EXPECT_EQ(LastStatus, 2) << count;
+  }
   ASSERT_EQ(regions.size(), 1u);
   EXPECT_EQ(regions[0].get(), kept);
 }

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "ToolTestSupport.h"
 #include "gx/GraphicsTestObjects.h"
 #include "gx/GxGraphics.h"
 
@@ -311,6 +312,87 @@ TEST(Graphics, DrawDriverStringPlacesGlyphsAtTheirPositions) {
   EXPECT_GT(darkIn(0, 0, 18), 5) << "first glyph above its baseline at (2, 16)";
   EXPECT_GT(darkIn(20, 20, 18), 5) << "second glyph above its baseline at (22, 36)";
   EXPECT_EQ(darkIn(22, 0, 16), 0);
+}
+
+namespace {
+
+// Stand-ins for the array-taking entries: they count the calls that reach GDI+ and answer Ok
+// without reading the array, so a refused call shows as no call at all.
+struct ArrayCalls {
+  static inline int reached = 0;
+  static Gdiplus::GpStatus WINGDIPAPI DriverString(Gdiplus::GpGraphics*, const UINT16*, INT, const Gdiplus::GpFont*,
+                                                   const Gdiplus::GpBrush*, const Gdiplus::PointF*, INT,
+                                                   const Gdiplus::GpMatrix*) {
+    ++reached;
+    return Gdiplus::Ok;
+  }
+  static Gdiplus::GpStatus WINGDIPAPI Curve3(Gdiplus::GpGraphics*, Gdiplus::GpPen*, const Gdiplus::GpPointF*, INT,
+                                             INT, INT, Gdiplus::REAL) {
+    ++reached;
+    return Gdiplus::Ok;
+  }
+  static Gdiplus::GpStatus WINGDIPAPI Curve3I(Gdiplus::GpGraphics*, Gdiplus::GpPen*, const Gdiplus::GpPoint*, INT,
+                                              INT, INT, Gdiplus::REAL) {
+    ++reached;
+    return Gdiplus::Ok;
+  }
+  static Gdiplus::GpStatus WINGDIPAPI MetafilePoints(Gdiplus::GpGraphics*, const Gdiplus::GpMetafile*,
+                                                     const Gdiplus::PointF*, INT, Gdiplus::EnumerateMetafileProc,
+                                                     VOID*, const Gdiplus::GpImageAttributes*) {
+    ++reached;
+    return Gdiplus::Ok;
+  }
+};
+
+}  // namespace
+
+TEST(Graphics, ArraysAreNeverReadPastEitherEnd) {
+  tooltest::ScopedEntry driver(Api().GdipDrawDriverString, &ArrayCalls::DriverString);
+  tooltest::ScopedEntry curve(Api().GdipDrawCurve3, &ArrayCalls::Curve3);
+  tooltest::ScopedEntry curveI(Api().GdipDrawCurve3I, &ArrayCalls::Curve3I);
+  tooltest::ScopedEntry metafile(Api().GdipEnumerateMetafileDestPoints, &ArrayCalls::MetafilePoints);
+  ArrayCalls::reached = 0;
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(8, 8));
+  TestFont font(8);
+  TestBrush black(0xFF000000);
+  TestPen pen(0xFF000000);
+
+  // One position per character, unless GDI+ is told to advance from the first one itself.
+  LastStatus = 0;
+  EXPECT_FALSE(graphics.DrawDriverStringW(L"abc", font, black, {{0, 0}, {1, 1}}));
+  EXPECT_EQ(LastStatus, 2);
+  LastStatus = 0;
+  EXPECT_FALSE(graphics.DrawDriverString("abc", font, black, {}));
+  EXPECT_EQ(LastStatus, 2);
+  EXPECT_EQ(ArrayCalls::reached, 0);
+  EXPECT_TRUE(graphics.DrawDriverStringW(L"ab", font, black, {{0, 0}, {1, 1}}));
+  EXPECT_TRUE(graphics.DrawDriverStringW(
+      L"abc", font, black, {{0, 0}},
+      Gdiplus::DriverStringOptionsCmapLookup | Gdiplus::DriverStringOptionsRealizedAdvance));
+  EXPECT_EQ(ArrayCalls::reached, 2);
+
+  // A segment run needs its points from offset to offset + segments, all inside the array.
+  const std::vector<GxPointF> points(4);
+  const std::vector<GxPoint> pointsI(4);
+  ArrayCalls::reached = 0;
+  for (auto [offset, segments] : {std::pair{-1, 1}, {2, 2}, {1, -1}, {0x7FFFFFFF, 0x7FFFFFFF}}) {
+    LastStatus = 0;
+    EXPECT_FALSE(graphics.DrawCurveSegment(pen, points, offset, segments, 0.5f)) << offset << ", " << segments;
+    EXPECT_EQ(LastStatus, 2);
+    LastStatus = 0;
+    EXPECT_FALSE(graphics.DrawCurveSegmentI(pen, pointsI, offset, segments, 0.5f)) << offset << ", " << segments;
+    EXPECT_EQ(LastStatus, 2);
+  }
+  // A metafile's destination is a parallelogram given by three corners.
+  GxImage none;
+  EXPECT_FALSE(graphics.EnumerateMetafileDestPoints(none, {{0, 0}, {1, 0}}, nullptr));
+  EXPECT_EQ(LastStatus, 2);
+  EXPECT_EQ(ArrayCalls::reached, 0);
+  EXPECT_TRUE(graphics.DrawCurveSegment(pen, points, 1, 2, 0.5f));
+  EXPECT_TRUE(graphics.DrawCurveSegmentI(pen, pointsI, 0, 3, 0.5f));
+  EXPECT_TRUE(graphics.EnumerateMetafileDestPoints(none, {{0, 0}, {1, 0}, {0, 1}}, nullptr));
+  EXPECT_EQ(ArrayCalls::reached, 3);
 }
 
 TEST(Graphics, DrawImageUnscaledDrawsOneSourcePixelPerUnit) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "gx/GxBitmap.h"
 #include "gx/GxImageAttributes.h"
 #include "gx/ImageTestImages.h"
@@ -49,6 +51,28 @@ TEST(ImageAttributes, RemapTableAppliesUntilCleared) {
   ASSERT_TRUE(copy.SetNoOp());
   EXPECT_EQ(DrawnColour(kRed, &copy), kRed);
   ASSERT_TRUE(copy.ClearNoOp());
+  EXPECT_EQ(DrawnColour(kRed, &copy), kBlue);
+}
+
+TEST(ImageAttributes, CloneReleasesWhatTheTargetHeldAndCarriesTheSettings) {
+  GxImageAttributes attributes, copy;
+  ASSERT_TRUE(attributes.Create());
+  std::vector<GxColorMap> map = {{kRed, kBlue}};
+  ASSERT_TRUE(attributes.SetRemapTable(map));
+  ASSERT_TRUE(copy.Create());
+  static std::vector<void*> disposed;
+  static decltype(GdiplusApi::GdipDisposeImageAttributes) realDispose;
+  disposed.clear();
+  realDispose = GdiplusEntries().GdipDisposeImageAttributes;
+  GdiplusEntries().GdipDisposeImageAttributes = [](Gdiplus::GpImageAttributes* held) WINGDIPAPI {
+    disposed.push_back(held);
+    return realDispose(held);
+  };
+  void* held = copy.GetNativeHandle();
+  const bool cloned = attributes.Clone(copy);
+  GdiplusEntries().GdipDisposeImageAttributes = realDispose;
+  EXPECT_TRUE(cloned);
+  EXPECT_EQ(disposed, std::vector<void*>{held});
   EXPECT_EQ(DrawnColour(kRed, &copy), kBlue);
 }
 

@@ -102,6 +102,34 @@ TEST(ImageEncoders, ParametersReachTheEncoderOnlyWhenGiven) {
   EXPECT_EQ(seen[1].values, (Bytes{7, 0, 0, 0}));
 }
 
+TEST(ImageEncoders, ParametersPromisingValuesTheyCannotHaveAreRefused) {
+  GxBitmap bitmap;
+  bitmap.Create(2, 2);
+  static int saves;
+  saves = 0;
+  auto real = GdiplusEntries().GdipSaveImageToStream;
+  GdiplusEntries().GdipSaveImageToStream = [](Gdiplus::GpImage*, IStream*, const CLSID*,
+                                              const Gdiplus::EncoderParameters*) WINGDIPAPI {
+    ++saves;
+    return Gdiplus::Ok;
+  };
+  const std::string quality = "{1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}";
+  const std::vector<EncoderParam> negative = {{quality, -1, Gdiplus::EncoderParameterValueTypeLong, {}}};
+  const std::vector<EncoderParam> huge = {{quality, 0x40000001, Gdiplus::EncoderParameterValueTypeLong, {}}};
+  std::string format = kJpegFormat;
+  LastStatus = 0;
+  const bool negativeSaved = !bitmap.SaveToBytes(format, true, &negative).empty() || saves > 0;
+  const int negativeStatus = LastStatus;
+  const bool hugeSaved = !bitmap.SaveToBytes(format, true, &huge).empty() || saves > 0;
+  const int hugeStatus = LastStatus;
+  GdiplusEntries().GdipSaveImageToStream = real;
+
+  EXPECT_FALSE(negativeSaved);
+  EXPECT_EQ(negativeStatus, Gdiplus::InvalidParameter);
+  EXPECT_FALSE(hugeSaved) << "4 GB of values, more than the padding could ever hold";
+  EXPECT_EQ(hugeStatus, Gdiplus::OutOfMemory);
+}
+
 namespace {
 
 // A JPEG encoder that lists one quality parameter: count, one 28-byte record, its value after it.

@@ -208,10 +208,10 @@ TEST(ImageLoading, FileNamesInTheAnsiCodePageAndInUtf16) {
     ASSERT_TRUE(image.LoadFromFile(path));
     EXPECT_EQ(image.GetWidth(), 7);
     GxBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadFromFileW(AnsiToWide(path)));
+    ASSERT_TRUE(bitmap.LoadFromFileW(Utf8ToWide(path)));
     EXPECT_EQ(FirstDifference(source, bitmap), "");
   }
-  EXPECT_TRUE(DeleteFileW(AnsiToWide(path).c_str())) << "the name reached the file system as UTF-16";
+  EXPECT_TRUE(DeleteFileW(Utf8ToWide(path).c_str())) << "the name reached the file system as UTF-16";
 
   GxImage missing;
   EXPECT_FALSE(missing.LoadFromFile(path));

@@ -145,6 +145,69 @@ TEST(PathTest, PointsAndTypesReadBackWholeOrByAGivenCount) {
   EXPECT_EQ(kept.size(), 2u) << "a negative count leaves the array";
 }
 
+namespace {
+
+// Stand-ins for the curve-segment entries: count the calls that reach GDI+, read nothing.
+int curveCalls = 0;
+GpStatus WINGDIPAPI CountCurve3(GpPath*, const GpPointF*, INT, INT, INT, REAL) {
+  ++curveCalls;
+  return Ok;
+}
+GpStatus WINGDIPAPI CountCurve3I(GpPath*, const GpPoint*, INT, INT, INT, REAL) {
+  ++curveCalls;
+  return Ok;
+}
+GpStatus WINGDIPAPI CountWarp(GpPath*, GpMatrix*, const GpPointF*, INT, REAL, REAL, REAL, REAL, WarpMode, REAL) {
+  ++curveCalls;
+  return Ok;
+}
+
+}  // namespace
+
+TEST(PathTest, ArgumentsBeyondTheArraysOrMemoryAreRefused) {
+  GxPath path;
+  ASSERT_TRUE(path.Create());
+  {
+    ScopedEntry<decltype(GdiplusApi::GdipAddPathCurve3)> curve(Api().GdipAddPathCurve3, CountCurve3);
+    ScopedEntry<decltype(GdiplusApi::GdipAddPathCurve3I)> curveI(Api().GdipAddPathCurve3I, CountCurve3I);
+    curveCalls = 0;
+    std::vector<GxPointF> points(4);
+    std::vector<GxPoint> pointsI(4);
+    for (auto [offset, segments] : {std::pair{-1, 1}, {-5, 2}, {2, 2}, {0x7FFFFFFF, 0x7FFFFFFF}}) {
+      LastStatus = 0;
+      EXPECT_FALSE(path.AddCurveSegment(points, offset, segments, 0.5f)) << offset << ", " << segments;
+      EXPECT_EQ(LastStatus, GxInvalidParameter);
+      LastStatus = 0;
+      EXPECT_FALSE(path.AddCurveSegmentI(pointsI, offset, segments, 0.5f)) << offset << ", " << segments;
+      EXPECT_EQ(LastStatus, GxInvalidParameter);
+    }
+    ScopedEntry<decltype(GdiplusApi::GdipWarpPath)> warp(Api().GdipWarpPath, CountWarp);
+    std::vector<GxPointF> twoCorners(2);
+    EXPECT_FALSE(path.Warp(twoCorners, GxRectF{0, 0, 1, 1})) << "a warp's target has three or four corners";
+    EXPECT_EQ(LastStatus, GxInvalidParameter);
+    EXPECT_EQ(curveCalls, 0);
+    EXPECT_TRUE(path.AddCurveSegment(points, 1, 2, 0.5f));
+    EXPECT_TRUE(path.AddCurveSegmentI(pointsI, 0, 3, 0.5f));
+    std::vector<GxPointF> threeCorners(3);
+    EXPECT_TRUE(path.Warp(threeCorners, GxRectF{0, 0, 1, 1}));
+    EXPECT_EQ(curveCalls, 3);
+  }
+
+  // Counts no memory can hold fail with OutOfMemory and leave the caller's arrays.
+  ASSERT_TRUE(path.AddLine(0, 0, 5, 5));
+  std::vector<GxPointF> points(2, GxPointF{7, 7});
+  EXPECT_FALSE(path.GetPathPoints(points, 0x7FFFFFFF));
+  EXPECT_EQ(LastStatus, 3);
+  EXPECT_EQ(points.size(), 2u);
+  std::vector<GxPoint> pointsI(2);
+  EXPECT_FALSE(path.GetPathPointsI(pointsI, 0x7FFFFFFF));
+  EXPECT_EQ(LastStatus, 3);
+  Bytes types(2, 9);
+  EXPECT_FALSE(path.GetPathTypes(types, 0x7FFFFFFF));
+  EXPECT_EQ(LastStatus, 3);
+  EXPECT_EQ(types, (Bytes{9, 9}));
+}
+
 TEST(PathTest, CreateFromPointsTakesTheCountFromTheTypeBytes) {
   std::vector<GxPointF> points{{0, 0}, {10, 0}, {10, 10}, {99, 99}};
   const Bytes types{PathPointTypeStart, PathPointTypeLine, PathPointTypeLine};

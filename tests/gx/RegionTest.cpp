@@ -78,4 +78,10 @@ TEST(RegionTest, DataRoundTripsAndASizeBeyondTheBytesIsRefused) {
   EXPECT_FALSE(copy.CreateFromData(data, static_cast<int>(size) + 1));
   EXPECT_EQ(LastStatus, GxInvalidParameter);
   EXPECT_FALSE(copy.IsValid());
+
+  // A buffer no memory can hold is OutOfMemory, not the end of the process.
+  UINT untouched = 0xdeadbeef;
+  EXPECT_TRUE(region.GetData(0xFFFFFFFFu, &untouched).empty());
+  EXPECT_EQ(LastStatus, 3);
+  EXPECT_EQ(untouched, 0xdeadbeefu);
 }

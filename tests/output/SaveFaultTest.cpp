@@ -1,16 +1,23 @@
-// Saving where no file can be made: a directory that refuses new files, and one that vanished
-// after the dialog chose it. Either is reported, the capture stays as it was, and a second try
+// Saving where no file can be made: a directory that refuses new files, one that vanished after
+// the dialog chose it, a write that fails half way, an encoder that fails and a dialog that fails.
+// Each is reported, the capture stays as it was, an old file stays as it was, and a second try
 // elsewhere writes the file.
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cderr.h>
 #include <sddl.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "app/CaptureOverlay.h"
+#include "gx/GdiplusApi.h"
+#include "output/ReplaceQuestion.h"
 #include "output/SaveCapture.h"
 #include "support/DialogDriver.h"
+#include "support/ImportPatch.h"
 #include "support/OverlayFixture.h"
 
 namespace {
@@ -20,6 +27,52 @@ constexpr int kSaveButtonDx = 181;
 constexpr int kSaveRowDy = 190;
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+Bytes FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The names in a directory, other than "." and "..".
+std::vector<std::string> Entries(const std::string& directory) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((directory + "*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = entry.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return names;
+}
+
+// A disk that fills up half way through any write.
+WINBOOL WINAPI WriteHalfThenFail(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+  static auto* real = reinterpret_cast<decltype(&WriteFile)>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "WriteFile")));
+  real(file, data, size / 2, written, overlapped);
+  SetLastError(ERROR_DISK_FULL);
+  return FALSE;
+}
+
+// Encoders that fail: one reports an error after writing a whole picture, one writes a bare GIF
+// header and reports Ok.
+decltype(GdiplusApi::GdipSaveImageToStream) realSave = nullptr;
+Gdiplus::GpStatus WINGDIPAPI SaveThenReportError(Gdiplus::GpImage* image, IStream* stream, const CLSID* encoder,
+                                                 const Gdiplus::EncoderParameters* parameters) {
+  realSave(image, stream, encoder, parameters);
+  return Gdiplus::Win32Error;
+}
+Gdiplus::GpStatus WINGDIPAPI WriteBareHeader(Gdiplus::GpImage*, IStream* stream, const CLSID*,
+                                             const Gdiplus::EncoderParameters*) {
+  ULONG written = 0;
+  stream->Write("GIF89a", 6, &written);
+  return Gdiplus::Ok;
+}
+
+WINBOOL WINAPI DialogThatFails(LPOPENFILENAMEW) { return FALSE; }
+DWORD WINAPI BufferTooSmall() { return FNERR_BUFFERTOOSMALL; }
 
 // True when a new file cannot be made in the directory (a probe file is removed again).
 bool RefusesNewFiles(const std::string& directory) {
@@ -92,11 +145,13 @@ class SaveFaultTest : public OverlayTest {
   void SetUp() override {
     OverlayTest::SetUp();
     ReportSaveFailure = [this](HWND, const std::string& path) { reported_.push_back(path); };
+    ConfirmReplace = [](HWND, const std::string&) { return true; };
     Select(kSelection.left, kSelection.top, kSelection.right, kSelection.bottom);
   }
   void TearDown() override {
     OverlayTest::TearDown();
     ReportSaveFailure = [](HWND owner, const std::string& path) { MessageBoxA(owner, path.c_str(), "", MB_OK); };
+    ConfirmReplace = [](HWND, const std::string&) { return false; };
   }
   // Presses the toolbar's save button, or the menu's save row, and names the file in the dialog
   // (PNG filter).
@@ -167,4 +222,49 @@ TEST_F(SaveFaultTest, AFailedSaveFromTheMenuClosesTheMenu) {
   EXPECT_EQ(State().menuShown, 0);
   MoveTo(60, 100);  // the top-left corner, where a menu with a zeroed rectangle would be drawn
   EXPECT_TRUE(CloseTo(Canvas(60, 100), Dimmed(ScreenColour(60, 100)))) << "a menu was drawn at the corner";
+}
+
+TEST_F(SaveFaultTest, AWriteThatFailsHalfWayKeepsTheOldFile) {
+  const std::string old = scratch_.Touch("shot.png");
+  { std::ofstream(old, std::ios::binary) << std::string(5000, 'o'); }
+  const Bytes oldBytes = FileBytes(old);
+  {
+    ImportPatch fullDisk("kernel32.dll", "WriteFile", reinterpret_cast<const void*>(&WriteHalfThenFail));
+    ASSERT_TRUE(fullDisk.Applied());
+    ASSERT_TRUE(SaveAs(scratch_.Path() + "shot"));
+  }
+  ASSERT_EQ(reported_, std::vector<std::string>{old});
+  EXPECT_EQ(FileBytes(old), oldBytes) << "the old picture is whole";
+  EXPECT_EQ(Entries(scratch_.Path()), std::vector<std::string>{"shot.png"}) << "no temporary file is left";
+  ExpectCaptureKept();
+  ExpectSecondTryWrites();
+}
+
+TEST_F(SaveFaultTest, AnEncoderThatFailsWritesNothing) {
+  realSave = GdiplusEntries().GdipSaveImageToStream;
+  for (auto* encoder : {&SaveThenReportError, &WriteBareHeader}) {
+    reported_.clear();
+    GdiplusEntries().GdipSaveImageToStream = encoder;
+    const bool saved = SaveAs(scratch_.Path() + "shot");
+    GdiplusEntries().GdipSaveImageToStream = realSave;
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(reported_, std::vector<std::string>{scratch_.Path() + "shot.png"});
+    EXPECT_FALSE(FileExists(scratch_.Path() + "shot.png"));
+    ExpectCaptureKept();
+  }
+  ExpectSecondTryWrites();
+}
+
+TEST_F(SaveFaultTest, ADialogThatFailsIsReportedNotTakenAsACancel) {
+  {
+    ImportPatch dialog("comdlg32.dll", "GetSaveFileNameW", reinterpret_cast<const void*>(&DialogThatFails));
+    ImportPatch error("comdlg32.dll", "CommDlgExtendedError", reinterpret_cast<const void*>(&BufferTooSmall));
+    ASSERT_TRUE(dialog.Applied() && error.Applied());
+    const ScreenRect toolbar = State().ToolbarRect;
+    MoveTo(toolbar.left + kSaveButtonDx, toolbar.top + 12);
+    Press(toolbar.left + kSaveButtonDx, toolbar.top + 12);
+  }
+  EXPECT_EQ(reported_, std::vector<std::string>{""});
+  ExpectCaptureKept();
+  ExpectSecondTryWrites();
 }

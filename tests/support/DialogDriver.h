@@ -10,8 +10,9 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
-// Talking to a dialog of another thread.
+// Talking to a dialog of another thread; texts are UTF-8.
 HWND FileNameBox(HWND dialog);
 std::string WindowText(HWND window);
 void TypeFileName(HWND dialog, const std::string& text);
@@ -23,22 +24,26 @@ class DialogDriver {
   using Script = std::function<void(HWND dialog)>;
 
   explicit DialogDriver(Script script, std::chrono::milliseconds limit = std::chrono::seconds(15));
+  // One script for each dialog that opens, in turn (a dialog that comes back counts again).
+  explicit DialogDriver(std::vector<Script> scripts, std::chrono::milliseconds limit = std::chrono::seconds(15));
   ~DialogDriver();
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
 
-  // Call once the dialog call has returned; true when the script ran (no forced cancel).
+  // Call once the dialog call has returned; true when every script ran (no forced cancel).
   bool Finish();
-  // What the dialog showed when the script started.
+  // What the first dialog showed when its script started.
   std::string caption;
   std::string nameBoxText;
+  // The name box of every dialog scripted, in turn.
+  std::vector<std::string> nameBoxTexts;
 
  private:
   void Stop();
   void Run();
 
   DWORD ownerThread_;
-  Script script_;
+  std::vector<Script> scripts_;
   std::chrono::milliseconds limit_;
   std::atomic<bool> finished_{false};
   std::atomic<bool> scriptRan_{false};

@@ -95,11 +95,30 @@ TEST(FileDialogSave, CancelledDialogChangesNothing) {
 TEST(FileDialogSave, PresetTooLongForTheBufferLeavesTheNameBoxEmpty) {
   TempDir temp;
   FileDialog dialog;
-  dialog.SetDefaultName(std::string(300, 'n'));
+  dialog.SetDefaultName(std::string(FileDialog::kSaveBufferSize, 'n'));
   DialogDriver driver([](HWND window) { PressButton(window, IDCANCEL); });
   EXPECT_EQ(dialog.ShowSave(nullptr, "", kSaveFilter, temp.Path()), "");
   ASSERT_TRUE(driver.Finish());
   EXPECT_EQ(driver.nameBoxText, "");
+}
+
+TEST(FileDialogSave, ALongFolderNameOfChineseCharactersComesBackWhole) {
+  TempDir temp;
+  std::string name;
+  for (int i = 0; i < 25; ++i) name += "长路径";  // 75 characters, 225 bytes of UTF-8
+  const std::string directory = temp.Subdirectory(name);
+  FileDialog dialog;
+  dialog.SetDefaultName("截图20240102030405");
+  DialogDriver driver([&](HWND window) {
+    TypeFileName(window, directory + "截图20240102030405");
+    PressButton(window, IDOK);
+  });
+  const std::string result = dialog.ShowSave(nullptr, "", kSaveFilter, temp.Path());
+  ASSERT_TRUE(driver.Finish());
+  EXPECT_EQ(dialog.GetError(), 0u);
+  EXPECT_EQ(result, directory + "截图20240102030405.png");
+  EXPECT_EQ(dialog.GetChosenPath(), directory + "截图20240102030405.png");
+  EXPECT_EQ(dialog.GetChosenName(), "截图20240102030405.png");
 }
 
 // ---- open ----

@@ -2,31 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include "gx/GxText.h"
+
 namespace {
 
 const std::string kSaveFilter = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
 
 std::string Zeros(std::size_t count) { return std::string(count, '\0'); }
+std::wstring WideZeros(std::size_t count) { return std::wstring(count, L'\0'); }
 
-std::vector<char> Buffer(const std::string& bytes, std::size_t size) {
-  std::vector<char> buffer(size, '\0');
-  std::copy(bytes.begin(), bytes.end(), buffer.begin());
+// A buffer as the system leaves it: the UTF-16 form of the UTF-8 text, then zeros.
+std::vector<wchar_t> Buffer(const std::string& text, std::size_t size) {
+  const std::wstring wide = Utf8ToWide(text);
+  std::vector<wchar_t> buffer(size, L'\0');
+  std::copy(wide.begin(), wide.end(), buffer.begin());
   return buffer;
 }
 
 TEST(FileDialogText, FilterBecomesZeroSeparatedList) {
-  EXPECT_EQ(SystemFilter("Text|*.txt|All|*.*"), "Text" + Zeros(1) + "*.txt" + Zeros(1) + "All" + Zeros(1) + "*.*" +
-                                                    Zeros(2));
-  EXPECT_EQ(SystemFilter(""), Zeros(2));
-  // UTF-8 text passes unchanged.
-  EXPECT_EQ(SystemFilter("图片|*.png"), "图片" + Zeros(1) + "*.png" + Zeros(2));
-}
-
-TEST(FileDialogText, FilterKeepsTrailBytesOfDoubleByteCharacters) {
-  // 0xB5 0x7C is one GBK character whose second byte is "|".
-  const std::string gbk = "\xB5\x7C";
-  EXPECT_EQ(SystemFilter(gbk + "|*.png", 936), gbk + Zeros(1) + "*.png" + Zeros(2));
-  EXPECT_EQ(SystemFilter(gbk + "|*.png", 1252), "\xB5" + Zeros(2) + "*.png" + Zeros(2));
+  EXPECT_EQ(SystemFilter("Text|*.txt|All|*.*"),
+            L"Text" + WideZeros(1) + L"*.txt" + WideZeros(1) + L"All" + WideZeros(1) + L"*.*" + WideZeros(2));
+  EXPECT_EQ(SystemFilter(""), WideZeros(2));
+  EXPECT_EQ(SystemFilter("图片|*.png"), L"图片" + WideZeros(1) + L"*.png" + WideZeros(2));
 }
 
 TEST(FileDialogText, ExtensionFollowsTheChosenFilter) {
@@ -47,23 +44,25 @@ TEST(FileDialogText, ExtensionFollowsTheChosenFilter) {
 }
 
 TEST(FileDialogText, PresetNameStartsTheFileNameBuffer) {
-  std::vector<char> buffer = FileNameBuffer(255, "D:\\pics\\", "shot");
+  std::vector<wchar_t> buffer = FileNameBuffer(255, "D:\\pics\\", "shot");
   ASSERT_EQ(buffer.size(), 255u);
   EXPECT_EQ(BufferText(buffer), "D:\\pics\\shot");
-  EXPECT_EQ(buffer.back(), '\0');
+  EXPECT_EQ(buffer.back(), L'\0');
   // No separator is added between directory and name.
   EXPECT_EQ(BufferText(FileNameBuffer(255, "D:\\pics", "shot")), "D:\\picsshot");
   // The name itself is not trimmed; a blank name presets nothing, not even the directory.
   EXPECT_EQ(BufferText(FileNameBuffer(255, "", " shot ")), " shot ");
-  EXPECT_EQ(FileNameBuffer(255, "D:\\", "   "), std::vector<char>(255, '\0'));
-  EXPECT_EQ(FileNameBuffer(98192, "D:\\", ""), std::vector<char>(98192, '\0'));
+  EXPECT_EQ(FileNameBuffer(255, "D:\\", "   "), std::vector<wchar_t>(255, L'\0'));
+  EXPECT_EQ(FileNameBuffer(98192, "D:\\", ""), std::vector<wchar_t>(98192, L'\0'));
+  // The size counts UTF-16 units, not UTF-8 bytes.
+  EXPECT_EQ(BufferText(FileNameBuffer(10, "", "截图截图截图截图截")), "截图截图截图截图截");
 }
 
 TEST(FileDialogText, PresetThatDoesNotFitIsLeftOut) {
   const std::string directory = "C:\\" + std::string(200, 'd') + "\\";  // 204 bytes
   EXPECT_EQ(BufferText(FileNameBuffer(255, directory, std::string(50, 'n'))).size(), 254u);
-  EXPECT_EQ(FileNameBuffer(255, directory, std::string(51, 'n')), std::vector<char>(255, '\0'));
-  EXPECT_EQ(FileNameBuffer(255, "", std::string(300, 'n')), std::vector<char>(255, '\0'));
+  EXPECT_EQ(FileNameBuffer(255, directory, std::string(51, 'n')), std::vector<wchar_t>(255, L'\0'));
+  EXPECT_EQ(FileNameBuffer(255, "", std::string(300, 'n')), std::vector<wchar_t>(255, L'\0'));
 }
 
 TEST(FileDialogText, OpenResultIsOnePathOrAJoinedSelection) {
@@ -74,6 +73,7 @@ TEST(FileDialogText, OpenResultIsOnePathOrAJoinedSelection) {
   EXPECT_EQ(OpenDialogPaths(Buffer("D:\\" + Zeros(1) + "a.txt" + Zeros(1) + "b.txt", 64)), "D:\\a.txt;D:\\b.txt");
   // Stale bytes after the terminating pair are not part of the selection.
   EXPECT_EQ(OpenDialogPaths(Buffer("D:\\x" + Zeros(2) + "junk", 64)), "D:\\x");
+  EXPECT_EQ(OpenDialogPaths(Buffer("D:\\图" + Zeros(1) + "a.txt" + Zeros(1) + "截.txt", 64)), "D:\\图\\a.txt;D:\\图\\截.txt");
 }
 
 TEST(FileDialogText, SaveResultTakesTheFilterExtension) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gx/GraphicsTestObjects.h"
+#include "gx/ToolTestSupport.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
@@ -117,6 +118,82 @@ TEST(MemorySurface, DeleteReleasesEverythingAndBlitsThenFail) {
   LastStatus = 0;
   EXPECT_FALSE(surface.ClearRect(0, 0, 1, 1));
   EXPECT_FALSE(surface.Delete()) << "a second Delete finds nothing";
+}
+
+namespace {
+
+// What happens, in order, while a surface goes: a DC handed out by GetHDC given back, and the
+// graphics deleted, noting whether the DC it draws on was still alive then.
+struct Teardown {
+  static inline std::vector<std::string> events;
+  static inline HDC surfaceDC = nullptr;
+  static inline decltype(GdiplusApi::GdipReleaseDC) realRelease = nullptr;
+  static inline decltype(GdiplusApi::GdipDeleteGraphics) realDelete = nullptr;
+  static Gdiplus::GpStatus WINGDIPAPI ReleaseDC(Gdiplus::GpGraphics* graphics, HDC dc) {
+    events.push_back("give back the DC");
+    return realRelease(graphics, dc);
+  }
+  static Gdiplus::GpStatus WINGDIPAPI DeleteGraphics(Gdiplus::GpGraphics* graphics) {
+    events.push_back(GetObjectType(surfaceDC) ? "delete the graphics" : "delete the graphics after its DC");
+    return realDelete(graphics);
+  }
+};
+
+}  // namespace
+
+TEST(MemorySurface, DeleteGivesBackTheHeldDCThenDeletesTheGraphicsBeforeItsDC) {
+  GxGraphics surface;
+  ASSERT_TRUE(surface.CreateSurface(4, 4));
+  ASSERT_NE(surface.GetHDC(), nullptr);
+  {
+    tooltest::ScopedEntry release(GdiplusEntries().GdipReleaseDC, &Teardown::ReleaseDC);
+    tooltest::ScopedEntry remove(GdiplusEntries().GdipDeleteGraphics, &Teardown::DeleteGraphics);
+    Teardown::realRelease = release.original();
+    Teardown::realDelete = remove.original();
+    Teardown::events.clear();
+    Teardown::surfaceDC = surface.GetSurfaceDC();
+    EXPECT_TRUE(surface.Delete());
+    EXPECT_EQ(Teardown::events, (std::vector<std::string>{"give back the DC", "delete the graphics"}));
+  }
+  EXPECT_EQ(GetObjectType(Teardown::surfaceDC), 0u);
+
+  // Nothing is held any more: an empty graphics has no DC to give, a new surface gives its own.
+  EXPECT_EQ(surface.GetHDC(), nullptr);
+  EXPECT_FALSE(surface.ReleaseHDC());
+  ASSERT_TRUE(surface.CreateSurface(4, 4));
+  HDC fresh = surface.GetHDC();
+  EXPECT_EQ(LastStatus, 0);
+  EXPECT_NE(GetObjectType(fresh), 0u);
+  EXPECT_TRUE(surface.ReleaseHDC());
+}
+
+TEST(MemorySurface, BitsReachThePixelsBothWays) {
+  GxGraphics surface;
+  EXPECT_EQ(surface.GetSurfaceBits().bits, nullptr);
+  MakeSurface(surface, 3, 2, {0x01020304, 0x05060708, 0x090A0B0C,  //
+                              0x11121314, 0x15161718, 0x191A1B1C});
+  SurfaceBits bits = surface.GetSurfaceBits();
+  ASSERT_NE(bits.bits, nullptr);
+  EXPECT_EQ(bits.width, 3);
+  EXPECT_EQ(bits.height, 2);
+  EXPECT_EQ(bits.stride, 12);
+  EXPECT_TRUE(bits.bottomUp);
+  EXPECT_EQ(bits.Row(0)[1], 0x05060708u);
+  EXPECT_EQ(bits.Row(1)[2], 0x191A1B1Cu);
+  EXPECT_EQ(bits.bits + 12, reinterpret_cast<std::uint8_t*>(bits.Row(0))) << "the top row is last in memory";
+  EXPECT_EQ(bits.Row(2), nullptr);
+  EXPECT_EQ(bits.Row(-1), nullptr);
+
+  // Writes show through GDI; GDI+ drawing shows in the bits once they are taken again.
+  bits.Row(1)[0] = 0xFF332211;
+  EXPECT_EQ(surface.GetSurfacePixel(0, 1), RGB(0x33, 0x22, 0x11));
+  TestBrush white(0xFFFFFFFF);
+  ASSERT_TRUE(surface.FillRectangleI(white, 2, 0, 1, 1));
+  EXPECT_EQ(surface.GetSurfaceBits().Row(0)[2], 0xFFFFFFFFu);
+
+  surface.Delete();
+  EXPECT_EQ(surface.GetSurfaceBits().bits, nullptr);
+  EXPECT_EQ(surface.GetSurfaceBits().Row(0), nullptr);
 }
 
 TEST(MemorySurface, AlphaBlendWithDefaultsCopiesOwnSizeOpaquely) {

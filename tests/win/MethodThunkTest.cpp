@@ -32,10 +32,8 @@ TEST(MethodThunk, ObjectHandlerServesAsWindowProcedure) {
   TestWindow window;
   Recorder first;
   Recorder second;
-  MethodThunk firstStub;
-  MethodThunk secondStub;
-  const std::uintptr_t firstAddress = MakeMethodThunk(firstStub, &first, &Recorder::Handle);
-  const std::uintptr_t secondAddress = MakeMethodThunk(secondStub, &second, &Recorder::Handle);
+  const std::uintptr_t firstAddress = first.subclass.MakeMethodThunk(&first, &Recorder::Handle);
+  const std::uintptr_t secondAddress = second.subclass.MakeMethodThunk(&second, &Recorder::Handle);
   ASSERT_NE(firstAddress, 0u);
   ASSERT_NE(secondAddress, firstAddress);
 
@@ -54,6 +52,27 @@ TEST(MethodThunk, ObjectHandlerServesAsWindowProcedure) {
   EXPECT_EQ(first.messages.size(), 2u);
   EXPECT_EQ(second.selves, (std::vector<Recorder*>{&second}));
   second.subclass.Unsubclass();
+}
+
+TEST(MethodThunk, TheStubIsFreedOnlyAfterTheWindowHasItsProcedureBack) {
+  TestWindow window;
+  {
+    Recorder recorder;
+    const std::uintptr_t address = recorder.subclass.MakeMethodThunk(&recorder, &Recorder::Handle);
+    ASSERT_TRUE(recorder.subclass.Subclass(window.Handle(), ThunkProcedure(address)));
+    EXPECT_EQ(recorder.subclass.MakeMethodThunk(&recorder, &Recorder::Handle), 0u) << "no rebuild while installed";
+    EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 2, 0), kClassAnswer + 2);
+    EXPECT_EQ(recorder.messages.size(), 1u);
+
+    recorder.subclass.Unsubclass();
+    const std::uintptr_t rebuilt = recorder.subclass.MakeMethodThunk(&recorder, &Recorder::Handle);
+    ASSERT_NE(rebuilt, 0u) << "rebuilt once the window has its procedure back";
+    ASSERT_TRUE(recorder.subclass.Subclass(window.Handle(), ThunkProcedure(rebuilt)));
+    EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 3, 0), kClassAnswer + 3);
+    EXPECT_EQ(recorder.messages.size(), 2u);
+  }  // destroyed with its stub installed
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC)), TestWindow::ClassProcedure());
+  EXPECT_EQ(SendMessageA(window.Handle(), kProbe, 1, 0), kClassAnswer + 1);
 }
 
 // Calls a window procedure the way a stdcall caller does, entirely in assembly so that the
@@ -89,8 +108,7 @@ TEST(MethodThunk, DirectCallThroughTheStubKeepsTheStackBalanced) {
   TestWindow window;
   Recorder recorder;
   recorder.subclass.Subclass(window.Handle(), TestWindow::ClassProcedure());
-  MethodThunk stub;
-  const std::uintptr_t address = MakeMethodThunk(stub, &recorder, &Recorder::Handle);
+  const std::uintptr_t address = recorder.subclass.MakeMethodThunk(&recorder, &Recorder::Handle);
   ASSERT_NE(address, 0u);
 
   LRESULT result = 0;

@@ -12,8 +12,8 @@ class TestWindow {
  public:
   explicit TestWindow(int width = 120, int height = 80, DWORD exStyle = 0, int left = 40, int top = 30) {
     RegisterOnce();
-    window_ = CreateWindowExA(exStyle, kClassName, "test", WS_POPUP, left, top, width, height, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExW(exStyle, kClassName, L"test", WS_POPUP, left, top, width, height, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
   }
   ~TestWindow() {
     if (window_) DestroyWindow(window_);
@@ -30,26 +30,26 @@ class TestWindow {
   }
 
  private:
-  static constexpr const char* kClassName = "ScreenCutTestWindow";
+  static constexpr const wchar_t* kClassName = L"ScreenCutTestWindow";
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kProbe) {
       ++ProbesSeen();
       return kClassAnswer + static_cast<LRESULT>(wParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
   }
 
   static void RegisterOnce() {
-    WNDCLASSA existing{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
-    WNDCLASSA windowClass{};
+    WNDCLASSW existing{};
+    if (GetClassInfoW(GetModuleHandleW(nullptr), kClassName, &existing)) return;
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);
+    RegisterClassW(&windowClass);
   }
 
   HWND window_ = nullptr;

@@ -24,7 +24,7 @@ LRESULT CALLBACK SecondProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   return active->CallPrevious(window, message, wParam, lParam);
 }
 
-WNDPROC CurrentProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC)); }
+WNDPROC CurrentProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
 class WindowSubclassTest : public testing::Test {
  protected:

@@ -2,6 +2,8 @@
 //                          "PID enabled|disabled overlay|- front|-" (overlay: a capture is
 //                          open; front: the main window is the foreground window)
 // instances start PID   — presses the "开始截图" button of that process's main window
+// instances message     — the text of a message box a running screencut shows, in UTF-8
+// instances filename    — the file name typed into a save dialog a running screencut shows
 // Exit status 1 when the process has no main window, 2 on bad arguments.
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -47,6 +50,28 @@ BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
   return TRUE;
 }
 
+// A dialog of one of the programs that holds a control of one of the ids.
+struct DialogSearch {
+  std::vector<DWORD> processes;
+  std::vector<int> controlIds;
+  HWND control;
+};
+
+BOOL CALLBACK FindDialogControl(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DialogSearch*>(data);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (std::wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  for (DWORD program : search->processes) {
+    if (program != process) continue;
+    for (int id : search->controlIds)
+      if (HWND control = GetDlgItem(window, id)) search->control = control;
+  }
+  return TRUE;
+}
+
 std::vector<Instance> Instances() {
   std::vector<Instance> found;
   EnumWindows(CollectMain, reinterpret_cast<LPARAM>(&found));
@@ -81,6 +106,22 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: instances list | instances start PID\n");
+  if (argc == 2 && (std::strcmp(argv[1], "message") == 0 || std::strcmp(argv[1], "filename") == 0)) {
+    DialogSearch search{{}, {}, nullptr};
+    for (const Instance& instance : Instances()) search.processes.push_back(instance.process);
+    // A message box's text is its static 0xFFFF; a save dialog's name box is cmb13 or edt1.
+    search.controlIds = std::strcmp(argv[1], "message") == 0 ? std::vector<int>{0xFFFF} : std::vector<int>{0x47C, 0x480};
+    EnumWindows(FindDialogControl, reinterpret_cast<LPARAM>(&search));
+    if (!search.control) return 1;
+    wchar_t text[4096] = {};
+    SendMessageTimeoutW(search.control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    char utf8[4 * 4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: instances list | instances start PID | instances message | instances filename\n");
   return 2;
 }

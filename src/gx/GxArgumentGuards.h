@@ -1,0 +1,41 @@
+#pragma once
+// Checks made before a call reaches GDI+: an offset or count that would send GDI+ past either end
+// of a caller's array is InvalidParameter, and an array sized by a count that no memory can hold
+// is OutOfMemory. Either way the call fails like any other wrapper call instead of reading
+// memory it does not own or ending the process with an exception.
+
+#include <cstddef>
+#include <new>
+#include <stdexcept>
+
+#include "gx/GxObject.h"
+
+// Runs `allocate`; false, with LastStatus OutOfMemory, when the memory is not to be had.
+template <typename Allocate>
+bool Allocated(Allocate allocate) {
+  try {
+    allocate();
+    return true;
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  LastStatus = GxOutOfMemory;
+  return false;
+}
+
+// A parallelogram given by its corners (a metafile's destination, a warp's target) is read as
+// at least three points; false, with LastStatus InvalidParameter, for fewer.
+inline bool ParallelogramInside(std::size_t count) {
+  if (count >= 3) return true;
+  LastStatus = GxInvalidParameter;
+  return false;
+}
+
+// A run of `segments` curve segments from `offset` uses the points offset to offset + segments;
+// false, with LastStatus InvalidParameter, when any of them lies outside `count` points.
+inline bool SegmentsInside(std::size_t count, int offset, int segments) {
+  const long long last = static_cast<long long>(offset) + segments;
+  if (offset >= 0 && segments >= 0 && last < static_cast<long long>(count)) return true;
+  LastStatus = GxInvalidParameter;
+  return false;
+}

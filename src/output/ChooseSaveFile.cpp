@@ -1,0 +1,36 @@
+#include "output/ChooseSaveFile.h"
+
+#include "output/FileReplacement.h"
+#include "output/ReplaceQuestion.h"
+#include "output/SaveCapture.h"
+#include "win/FileDialog.h"
+#include "win/FileDialogText.h"
+
+namespace {
+
+bool IsExistingFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(FileSystemPath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+SaveChoice ChooseSaveFile(HWND owner, const std::string& defaultName, SaveFile& chosen) {
+  FileDialog dialog;
+  dialog.SetDefaultName(defaultName);
+  for (;;) {
+    const std::string shown = dialog.ShowSave(owner, "", kSaveFilter, "", 0);
+    if (shown.empty()) {
+      chosen.path.clear();
+      chosen.dialogError = dialog.GetError();
+      return chosen.dialogError ? SaveChoice::Failed : SaveChoice::Dismissed;
+    }
+    chosen.path = dialog.GetChosenPath();
+    chosen.filterIndex = dialog.GetFilterIndex();
+    if (!IsExistingFile(chosen.path) || ConfirmReplace(owner, chosen.path)) return SaveChoice::Chosen;
+    // Back to the dialog as the user left it: what was typed (with its folder) and the filter.
+    const std::string extension = FilterExtension(kSaveFilter, chosen.filterIndex);
+    dialog.SetDefaultName(shown.substr(0, shown.size() - extension.size()));
+    dialog.SetStartFilterIndex(chosen.filterIndex);
+  }
+}
