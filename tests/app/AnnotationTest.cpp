@@ -11,6 +11,7 @@
 #include "app/CaptureOverlay.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
+#include "win/Form.h"
 
 namespace {
 
@@ -186,6 +187,18 @@ TEST_F(AnnotationTest, TypedTextChangesOnlyItsBox) {
   }
   EXPECT_GT(chinese, 30);
   EXPECT_GT(secondLine, 10);
+}
+
+TEST_F(AnnotationTest, TextFromAnInputMethodArrivesOnce) {
+  Arm(ToolKind::Text);
+  Click(260, 220);
+  // Handed on, the window's own procedure would make a WM_CHAR of it as well.
+  SendMessageW(Overlay(), WM_IME_CHAR, 0x4E2D, 1);
+  Type(L"a");
+  PumpPendingMessages();
+  KeepOpenWork();
+  ASSERT_EQ(KeptAnnotations().Shapes().size(), 1u);
+  EXPECT_EQ(std::get<TextNote>(KeptAnnotations().Shapes()[0]).text, L"\u4E2Da");
 }
 
 TEST_F(AnnotationTest, EscDropsTheTextBoxAndThenCancels) {

@@ -67,7 +67,7 @@ done
 xdotool search --name '另存为|Save' >/dev/null 2>&1 || fail "the save dialog did not open"
 sleep 1
 target="$WORK/typed"
-xdotool type --delay 20 "$(winepath -w "$target")"
+type_file_name "$(winepath -w "$target")"
 xdotool key Return
 for _ in $(seq 150); do [ -s "$target.png" ] && break; sleep 0.2; done
 [ -s "$target.png" ] || fail "no file written at $target.png"

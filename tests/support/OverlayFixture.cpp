@@ -6,7 +6,6 @@
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "app/Globals.h"
-#include "app/OverlayWindowProc.h"
 #include "app/ScreenGrab.h"
 #include "output/Commands.h"
 
@@ -120,16 +119,8 @@ void OverlayTest::Key(WPARAM key, bool control, bool shift) {
 }
 
 void OverlayTest::Type(const std::wstring& text) {
-  for (wchar_t unit : text) {
-    if (!Overlay()) return;
-    // An ANSI window would get the units converted to its code page on the way: straight to
-    // the procedure then, as the system hands them to a Unicode one.
-    if (IsWindowUnicode(Overlay())) {
-      SendMessageW(Overlay(), WM_CHAR, unit, 1);
-    } else {
-      OverlayWindowProc(Overlay(), WM_CHAR, unit, 1);
-    }
-  }
+  for (wchar_t unit : text)
+    if (Overlay()) SendMessageW(Overlay(), WM_CHAR, unit, 1);
 }
 
 void OverlayTest::Drag(int x1, int y1, int x2, int y2) {
