@@ -1,6 +1,7 @@
 // The tools that draw while the button is held: rectangle, ellipse and arrow from the press point
 // to the cursor, and the brush through every point the cursor passes.
 
+#include <algorithm>
 #include <cmath>
 
 #include "annotate/DragTools.h"

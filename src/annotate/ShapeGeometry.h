@@ -25,5 +25,3 @@ inline RECT BoundsAround(const std::vector<GxPointF>& points, int margin) {
 inline RECT BoundsAround(std::initializer_list<GxPointF> points, int margin) {
   return BoundsAround(std::vector<GxPointF>(points), margin);
 }
-
-inline bool IsEmptyRect(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }

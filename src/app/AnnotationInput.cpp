@@ -28,7 +28,9 @@ bool Press(AnnotationTool& tool) {
   CaptureState& state = Capture();
   if (state.menuShown == 1) return false;  // the press only closes the menu
   if (state.selectionMade != 1 || state.zone != HitZone::Inside) {
-    if (tool.Working()) {
+    // Off the selection an open text box is done with; the toolbars' commands see to it
+    // themselves, and the style bar restyles it.
+    if (tool.Working() && state.zone != HitZone::Toolbar) {
       KeepOpenWork();
       RedrawOverlay();
     }

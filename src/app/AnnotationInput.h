@@ -6,7 +6,8 @@
 
 // Mouse messages: a left press strictly inside the selection starts a shape (or opens a text
 // box) instead of moving the selection; the moves and the release of that press are the tool's.
-// A press anywhere else closes an open text box, keeping its text, and then does what it does.
+// A press anywhere else but the toolbars closes an open text box, keeping its text, and then
+// does what it does.
 bool AnnotationTakesMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Keys, first of all the overlay's keys: while a text box is open its editing keys (Enter,

@@ -175,9 +175,14 @@ TEST_F(AnnotationTest, TypedTextChangesOnlyItsBox) {
   const RECT box = TextNoteBounds(TextNote{{260, 220}, text, ChosenStyle()});
   EXPECT_NE(Canvas(box.left + 6, box.top + 10), ScreenColour(box.left + 6, box.top + 10)) << "shown while typing";
 
+  const ScreenRect bar = State().StyleBarRect;
+  Click(bar.left + 200, bar.top + 12);  // blue, for the open box
+  ASSERT_TRUE(ActiveTool()->Typing());
+
   const ClipboardBitmap clip = Finish();  // keeps the open box
   const std::vector<POINT> changed = Changed(clip);
   ASSERT_GT(changed.size(), 50u);
+  EXPECT_GT(std::count_if(changed.begin(), changed.end(), [&](POINT p) { return At(clip, p.x, p.y) == kBlue; }), 30);
   const float chineseFrom = 260 + TextLayout(ChosenStyle()).Width(L"Hi ");
   int chinese = 0, secondLine = 0;
   for (const POINT& p : changed) {
