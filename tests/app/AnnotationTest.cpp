@@ -9,6 +9,7 @@
 #include "annotate/TextNote.h"
 #include "app/AnnotationSession.h"
 #include "app/CaptureOverlay.h"
+#include "app/StyleBar.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 #include "win/Form.h"
@@ -93,6 +94,7 @@ TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack)
   EXPECT_TRUE(Red(Canvas(325, 200))) << "Ctrl+Shift+Z";
 
   const ClipboardBitmap clip = Finish();
+  EXPECT_EQ(AnnotationLayerSurface(), nullptr) << "the layer ends with the capture";
   ASSERT_EQ(clip.width, 400);
   const std::vector<POINT> changed = Changed(clip);
   EXPECT_GT(changed.size(), 4 * 150u);
@@ -291,4 +293,14 @@ TEST_F(AnnotationTest, AResetDropsTheAnnotationsAndTheTool) {
   MoveTo(300, 300);
   Send(WM_LBUTTONDBLCLK, 300, 300, MK_LBUTTON);
   EXPECT_EQ(MismatchedPixels(ReadClipboard(), kSelection.left, kSelection.top), 0);
+}
+
+TEST(StyleBarPlacement, UnderTheToolbarAwayFromTheSelectionWhereThereIsRoom) {
+  const ScreenRect below{171, 406, 500, 434}, selection{100, 100, 500, 400};
+  EXPECT_EQ(PlaceStyleBar(below, selection, 329, 28, 800, 600), (ScreenRect{171, 436, 500, 464}));
+  EXPECT_EQ(PlaceStyleBar(below, selection, 329, 28, 800, 460).top, 376) << "no room under: above";
+  const ScreenRect above{171, 268, 500, 296};
+  EXPECT_EQ(PlaceStyleBar(above, ScreenRect{100, 300, 500, 600}, 329, 28, 800, 600).top, 238)
+      << "a toolbar over the selection gets the bar over it, not on the selection";
+  EXPECT_EQ(PlaceStyleBar(ScreenRect{600, 406, 929, 434}, selection, 329, 28, 800, 600).left, 466) << "kept on the screen";
 }
