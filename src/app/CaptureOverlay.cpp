@@ -6,6 +6,7 @@
 #include "app/Layers.h"
 #include "app/OverlayWindowProc.h"
 #include "app/ScreenGrab.h"
+#include "app/WindowCandidate.h"
 #include "app/Resources.h"
 #include "output/Commands.h"
 
@@ -40,6 +41,7 @@ void CaptureOverlay::OnLoad() {
   ForgetCapture();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
   objects.ScreenSnapshot = ScreenSnapshotSource();
+  NoteWindowsAtOpening(Handle());
   SetTop(0);
   SetLeft(0);
   SetWidth(ScreenWidth());

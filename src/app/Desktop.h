@@ -6,10 +6,15 @@
 
 #include <optional>
 
-// The cursor in screen coordinates, as of the message being handled.
+// The cursor in screen coordinates, as of the message being handled (or where the pointer was
+// put since, by MovePointerBy).
 POINT CursorPosition();
 int ScreenWidth();
 int ScreenHeight();
+
+// Moves the pointer by (dx, dy) from where it is now, kept on the screen; the real pointer, or
+// the fixed cursor while a test fixes one. Returns where it went.
+POINT MovePointerBy(int dx, int dy);
 
 void OverrideCursorPosition(std::optional<POINT> position);
 void OverrideScreenSize(std::optional<SIZE> size);

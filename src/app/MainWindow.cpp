@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/CaptureHotKey.h"
 #include "app/CaptureOverlay.h"
 #include "app/EmbeddedAssets.h"
 #include "app/Resources.h"
@@ -31,10 +32,25 @@ void MainWindow::OnLoad() {
   SendMessageW(startButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
   picture_.Create(Handle(), 80, 96, 256, 120);
   picture_.SetPicture(ResourceBitmap(IDR_MAIN_PICTURE));
+  RegisterCaptureHotKey(Handle());
 }
 
 void MainWindow::OnCommand(int controlId) {
   if (controlId == kStartButtonId) OpenCaptureOverlay(true);
+}
+
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_HOTKEY:
+      OnCaptureHotKey(wParam);
+      result = 0;
+      return true;
+    case WM_DESTROY:
+      UnregisterCaptureHotKey(Handle());
+      return false;
+    default:
+      return false;
+  }
 }
 
 void MainWindow::OnClosed() {

@@ -16,6 +16,7 @@ class MainWindow : public Form {
   void OnLoad() override;
   void OnCommand(int controlId) override;
   void OnClosed() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   HWND startButton_ = nullptr;

@@ -12,9 +12,11 @@
 #include "app/Layers.h"
 #include "app/Magnifier.h"
 #include "app/OverlayRedraw.h"
+#include "app/SelectionKeys.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
 #include "app/Toolbar.h"
+#include "app/WindowCandidate.h"
 #include "output/Commands.h"
 #include "output/ContextMenu.h"
 
@@ -22,7 +24,15 @@ namespace {
 
 void OnKeyDown(WPARAM key) {
   if (AnnotationTakesKey(key)) return;
+  if (SelectionKeyDown(key)) return;
   if (key == VK_ESCAPE) CancelCapture();
+}
+
+// Looking for a start point: the window a click would pick, if any, and the magnifier.
+void ShowLooking() {
+  RepaintBase();
+  if (const auto window = CandidateAt(CursorPosition())) DrawCandidate(*window);
+  PlaceMagnifier();
 }
 
 void OnMouseMove() {
@@ -31,8 +41,7 @@ void OnMouseMove() {
     if (state.selectionMade == 1) {
       RedrawOverlay();
     } else {
-      RepaintBase();
-      PlaceMagnifier();
+      ShowLooking();
     }
     return;
   }
@@ -78,19 +87,39 @@ void OnLeftButtonDown() {
   if (CaptureOpen() && state.buttonDown == 1) Objects().OverlaySubclass.CaptureMouse();
 }
 
+// A click selects the window under it, exactly; where there is none it selects nothing.
+void PickWindow(CaptureState& state, POINT at) {
+  const auto window = CandidateAt(at);
+  state.SelectionRect = window ? *window : ScreenRect{};
+  if (!window) {
+    ShowLooking();  // whatever a slight movement of the press drew goes
+    return;
+  }
+  EnforceMinExtent(state.SelectionRect);  // a sliver of a window still gets handles to grab
+  state.selectionMade = 1;
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
+}
+
 void OnLeftButtonUp() {
-  ResetDrag();
   CaptureState& state = Capture();
+  const bool pressed = state.buttonDown == 1;
+  const POINT press{state.drag.anchorX, state.drag.anchorY};
+  ResetDrag();
   switch (state.mode) {
     case CaptureMode::Draw:
       if (state.skipNextRelease == 1) {
         state.skipNextRelease = 0;  // the release of the click that chose "reselect"
         break;
       }
-      state.selectionMade = 1;
-      state.toolsHidden = false;  // a selection drawn anew brings back the tools the menu hid
-      RedrawSelection(RedrawAction::ClearRects);
-      ToolbarDispatch(ToolbarAction::None);
+      state.toolsHidden = false;  // a selection made anew brings back the tools the menu hid
+      if (pressed && !IsClick(press, CursorPosition())) {
+        state.selectionMade = 1;
+        RedrawSelection(RedrawAction::ClearRects);
+        ToolbarDispatch(ToolbarAction::None);
+      } else {
+        PickWindow(state, press);
+      }
       break;
     case CaptureMode::Adjust:
       state.toolsHidden = false;
@@ -161,6 +190,8 @@ void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+void OverlayPointerMoved() { OnMouseMove(); }
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageFrame frame;

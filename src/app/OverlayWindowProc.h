@@ -5,3 +5,7 @@
 #include <windows.h>
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// What a move of the pointer does: the looking, drawing, resizing or moving it is part of, drawn.
+// A pointer moved from the keyboard goes the same way.
+void OverlayPointerMoved();

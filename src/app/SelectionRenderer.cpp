@@ -1,5 +1,6 @@
 #include "app/SelectionRenderer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,13 +19,14 @@ constexpr int kLabelWidth = 72;
 constexpr int kLabelHeight = 20;
 constexpr int kHandleSize = 5;  // the frame and the handles lie within this of the surface's edges
 
-// The frame of a w × h selection and its handles, drawn on the part of the (w + 5) × (h + 5)
-// frame surface that starts at `part`.
-void DrawFrameAndHandles(GxGraphics& surface, GxSolidBrush& brush, int w, int h, POINT part) {
+// The frame of a w × h selection and, when asked, its handles, drawn on the part of the
+// (w + 5) × (h + 5) frame surface that starts at `part`.
+void DrawFrame(GxGraphics& surface, GxSolidBrush& brush, int w, int h, POINT part, bool handlesToo) {
   const float dx = static_cast<float>(-part.x), dy = static_cast<float>(-part.y);
   GxPen pen;
   pen.Create(kSelectionBlue, 1.0f);
   surface.DrawRectangle(pen, 2 + dx, 2 + dy, static_cast<float>(w), static_cast<float>(h));
+  if (!handlesToo) return;
   brush.Create(kSelectionBlue);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   const float handles[8][2] = {{0, 0},           {fw / 2 - 2, 0}, {fw, 0},  {0, fh / 2},
@@ -38,6 +40,20 @@ void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& 
   CreateLabelFont(font, 11);
   brush.SetColor(0xFFFFFFFF);
   surface.DrawString(text, font, brush, GxRectF{8, 2, 62, 14});
+}
+
+// The frozen screen at full brightness over w × h at (left, top) with the annotations there,
+// framed.
+void DrawFramed(GxSolidBrush& brush, int left, int top, int w, int h, bool handlesToo) {
+  ShowSelectionContent(left, top, w, h);
+  // The frame surface is drawn on only near its edges; on a large selection, making, drawing
+  // and blending its empty inside would cost more than all the rest.
+  for (const RECT& part : EdgeParts(w + 5, h + 5, kHandleSize)) {
+    GxGraphics frame;
+    frame.CreateSurface(part.right - part.left, part.bottom - part.top);
+    DrawFrame(frame, brush, w, h, POINT{part.left, part.top}, handlesToo);
+    BlendOntoCanvas(frame, left - 2 + part.left, top - 2 + part.top, 255, true);
+  }
 }
 
 }  // namespace
@@ -70,18 +86,8 @@ void DrawSelection(int left, int top, int right, int bottom) {
   labelBox.CreateSurface(kLabelWidth, kLabelHeight);
   labelText.CreateSurface(kLabelWidth, kLabelHeight);
 
-  // The selection shows the frozen screen at full brightness, and the annotations.
-  ShowSelectionContent(left, top, w, h);
-
-  // The frame surface is drawn on only near its edges; on a large selection, making, drawing
-  // and blending its empty inside would cost more than all the rest.
   GxSolidBrush brush;
-  for (const RECT& part : EdgeParts(w + 5, h + 5, kHandleSize)) {
-    GxGraphics selection;
-    selection.CreateSurface(part.right - part.left, part.bottom - part.top);
-    DrawFrameAndHandles(selection, brush, w, h, POINT{part.left, part.top});
-    BlendOntoCanvas(selection, left - 2 + part.left, top - 2 + part.top, 255, true);
-  }
+  DrawFramed(brush, left, top, w, h, true);
   brush.SetColor(0xFF000000);
   labelBox.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
   DrawLabelText(labelText, brush, SizeLabel(Capture().SelectionRect));
@@ -91,4 +97,10 @@ void DrawSelection(int left, int top, int right, int bottom) {
   const int textX = above ? left : left - 2;  // inside the selection the text sits 2 px left
   BlendOntoCanvas(labelBox, left, labelY, 128, true);
   BlendOntoCanvas(labelText, textX, labelY, 255, true);
+}
+
+void DrawCandidate(const ScreenRect& window) {
+  GxSolidBrush brush;
+  DrawFramed(brush, window.left, window.top, std::max(window.right - window.left, 1),
+             std::max(window.bottom - window.top, 1), false);
 }

@@ -18,4 +18,8 @@ void RedrawSelection(RedrawAction action);
 // Draws the selection (left ≤ right, top ≤ bottom) over the current frame.
 void DrawSelection(int left, int top, int right, int bottom);
 
+// A window the next click would select, shown like a selection: undimmed and framed, without
+// handles or label.
+void DrawCandidate(const ScreenRect& window);
+
 constexpr unsigned kSelectionBlue = 0xFF00AEFF;

@@ -44,7 +44,16 @@ bool Form::Load(bool modal) {
   if (!window_) return true;  // OnLoad closed the form again
   modal_ = modal;
   ShowWindow(window_, SW_SHOW);
-  if (modal) RunModalLoop();
+  if (modal) {
+    // The user's input is for this form now, even when it was opened while another program was
+    // in front (from a hot key): shown alone, it would be active only within our program. Wine
+    // moves the display's keyboard focus only when our focus changes, which it has not: shown,
+    // the form took it already.
+    SetForegroundWindow(window_);
+    SetFocus(nullptr);
+    SetFocus(window_);
+    RunModalLoop();
+  }
   return true;
 }
 

@@ -85,12 +85,12 @@ TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack)
   ASSERT_EQ(KeptAnnotations().Shapes().size(), 1u);
   EXPECT_EQ(State().SelectionRect, kSelection);
   EXPECT_TRUE(Red(Canvas(325, 200)));
-  Key('Z', true);
+  Key('Z', kControl);
   EXPECT_EQ(Canvas(325, 200), ScreenColour(325, 200)) << "Ctrl+Z";
-  Key('Y', true);
+  Key('Y', kControl);
   EXPECT_TRUE(Red(Canvas(325, 200))) << "Ctrl+Y";
-  Key('Z', true);
-  Key('Z', true, true);
+  Key('Z', kControl);
+  Key('Z', kControl | kShift);
   EXPECT_TRUE(Red(Canvas(325, 200))) << "Ctrl+Shift+Z";
 
   const ClipboardBitmap clip = Finish();
@@ -154,7 +154,7 @@ TEST_F(AnnotationTest, ShapesStayWhereTheyWereDrawnOnTheScreenCutToTheSelection)
   EXPECT_TRUE(Red(Canvas(500, 385))) << "the rectangle stayed at x 500";
   EXPECT_FALSE(Red(Canvas(450, 385)));
   MoveTo(5, 5);
-  Key('Z', true);
+  Key('Z', kControl);
   EXPECT_EQ(Canvas(500, 385), ScreenColour(500, 385));
 
   const ClipboardBitmap clip = Finish();

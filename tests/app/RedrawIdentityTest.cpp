@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,21 +15,12 @@
 #include "app/ScreenGrab.h"
 #include "output/Commands.h"
 #include "support/OverlayFixture.h"
+#include "support/TestWindow.h"
 #include "win/Form.h"
 
 namespace {
 
 using Frame = std::vector<std::uint32_t>;
-
-// Every byte of the canvas, alpha included, straight from its DIB section.
-Frame CanvasBytes() {
-  GdiFlush();
-  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
-  DIBSECTION dib{};
-  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
-  const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
-  return Frame(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
-}
 
 // The screen under the overlay as the system shows it (the overlay lies at 0, 0), in the
 // canvas's layout: 32-bit pixels, rows bottom-up, the fourth byte zero.
@@ -85,10 +77,20 @@ class RedrawIdentityTest : public OverlayTest {
   using Frames = std::function<void(const std::string&)>;
   using Steps = void (RedrawIdentityTest::*)(const Frames&);
 
+  // Windows for the candidate to show: one with a child, one cut off by the screen's corner.
+  void SetUp() override {
+    outer_ = std::make_unique<TestWindow>(480, 360, 300, 200);
+    inner_ = std::make_unique<TestWindow>(*outer_, 40, 30, 100, 60);
+    cornered_ = std::make_unique<TestWindow>(700, 520, 200, 200);
+    OverlayTest::SetUp();
+  }
   void TearDown() override {
     OverlayTest::TearDown();
     SetRedrawMode(RedrawMode::Damage);
     ChooseStyle(AnnotationStyle{});
+    cornered_.reset();
+    inner_.reset();
+    outer_.reset();
   }
 
   // Opens a fresh overlay in the given mode and runs the script, calling `frame` after each step.
@@ -106,7 +108,8 @@ class RedrawIdentityTest : public OverlayTest {
 
   // Everything the overlay draws: the magnifier at the edges, drawing over and across the press
   // point, the toolbar below, above and inside, resizing by corner and edge, moving against the
-  // screen's edges, a selection hanging off the left edge, the menu and its commands.
+  // screen's edges, a selection hanging off the left edge, the menu and its commands, windows
+  // under the cursor and one picked by a click, the pointer and the selection moved by keys.
   void Script(const std::function<void(const std::string&)>& frame) {
     auto step = [&](const std::string& name, const std::function<void()>& act) {
       act();
@@ -175,6 +178,26 @@ class RedrawIdentityTest : public OverlayTest {
     step("reselect", [&] { Press(third.left + 60, third.top + 150); });
     step("reselect up", [&] { Release(third.left + 60, third.top + 150); });
     step("look again", [&] { MoveTo(30, 580); });
+
+    for (POINT p : {POINT{500, 500}, POINT{560, 420}, POINT{790, 590}, POINT{300, 500}, POINT{475, 420}})
+      step("window at " + std::to_string(p.x) + "," + std::to_string(p.y), [&] { MoveTo(p.x, p.y); });
+    step("pointer key into a window", [&] { Key(VK_RIGHT, kShift); });
+    step("pointer key", [&] { Key(VK_DOWN); });
+    step("window press", [&] { Press(560, 420); });
+    step("window release", [&] { Release(561, 421); });
+    EXPECT_EQ(State().SelectionRect, (ScreenRect{520, 390, 620, 450})) << "the click picked the child window";
+    step("selection key", [&] { Key(VK_LEFT); });
+    step("selection key by ten", [&] { Key(VK_DOWN, kShift); });
+    step("edge key", [&] { Key(VK_RIGHT, kControl | kShift); });
+    step("edge key in", [&] { Key(VK_UP, kControl); });
+    step("keys to the edge", [&] {
+      for (int i = 0; i < 30; ++i) Key(VK_RIGHT, kShift);
+    });
+    step("keys to two pixels", [&] {
+      for (int i = 0; i < 20; ++i) Key(VK_LEFT, kControl | kShift);
+      for (int i = 0; i < 10; ++i) Key(VK_UP, kControl | kShift);
+    });
+    EXPECT_EQ(State().SelectionRect, (ScreenRect{690, 400, 692, 402}));
   }
 
   // Annotating: every tool drawn over and across the selection's edge (Shift held for the
@@ -226,10 +249,10 @@ class RedrawIdentityTest : public OverlayTest {
     step("text elsewhere up", [&] { Release(500, 220); });
     step("type there", [&] { Type(L"z"); });
     step("esc drops it", [&] { Key(VK_ESCAPE); });
-    step("undo", [&] { Key('Z', true); });
-    step("undo again", [&] { Key('Z', true); });
-    step("redo", [&] { Key('Y', true); });
-    step("redo shift", [&] { Key('Z', true, true); });
+    step("undo", [&] { Key('Z', kControl); });
+    step("undo again", [&] { Key('Z', kControl); });
+    step("redo", [&] { Key('Y', kControl); });
+    step("redo shift", [&] { Key('Z', kControl | kShift); });
     toolbar(150, "undo button");
     toolbar(121, "disarm");
     step("inside", [&] { MoveTo(450, 400); });
@@ -252,6 +275,8 @@ class RedrawIdentityTest : public OverlayTest {
     step("reset", [&] { RightClick(5, 5); });
     step("look", [&] { MoveTo(300, 300); });
   }
+
+  std::unique_ptr<TestWindow> outer_, inner_, cornered_;
 
   // Both modes through the whole script: every canvas byte the same after every step.
   void ExpectSameFrames(Steps script = &RedrawIdentityTest::Script, size_t minimumSteps = 60) {

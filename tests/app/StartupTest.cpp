@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/CaptureHotKey.h"
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "app/MainWindow.h"
@@ -95,4 +96,33 @@ TEST(MainWindowTest, TheStartButtonOpensTheOverlayModallyAndGetsTheFocusBack) {
   EXPECT_TRUE(window.Visible());
   EXPECT_TRUE(IsWindowEnabled(window.Handle()));
   EXPECT_EQ(GetActiveWindow(), window.Handle()) << "closing the overlay hands activation back";
+}
+
+namespace {
+
+bool overlayWasOpen = false;
+
+void CALLBACK NoteAndLeaveOverlay(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  overlayWasOpen = TheOverlay().IsLoaded();
+  SendMessageA(TheOverlay().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+}  // namespace
+
+TEST(MainWindowTest, TheMainWindowHoldsControlAltAWhichStartsACapture) {
+  MainWindow& window = TheMainWindow();
+  ASSERT_TRUE(window.Load(false));
+  const bool taken = RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, 'A') == FALSE;
+  if (!taken) UnregisterHotKey(nullptr, 77);
+  EXPECT_TRUE(taken) << "the main window holds the combination";
+
+  OverrideScreenSize(SIZE{640, 480});
+  ScreenSnapshotSource = [] { return Bytes(); };
+  SetTimer(nullptr, 0, 300, NoteAndLeaveOverlay);
+  SendMessageA(window.Handle(), WM_HOTKEY, kCaptureHotKeyId, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'A'));
+  ScreenSnapshotSource = TakeScreenSnapshot;
+  OverrideScreenSize(std::nullopt);
+  EXPECT_TRUE(overlayWasOpen);
+  EXPECT_FALSE(TheOverlay().IsLoaded());
 }

@@ -10,14 +10,6 @@ TEST_F(OverlayTest, DrawingUpAndLeftStoresTheNormalisedRectangle) {
   EXPECT_EQ(State().selectionMade, 1);
 }
 
-TEST_F(OverlayTest, AClickWithoutMovementSelectsWhatIsStored) {
-  MoveTo(300, 300);
-  Press(300, 300);
-  Release(300, 300);
-  EXPECT_EQ(State().selectionMade, 1);
-  EXPECT_EQ(State().SelectionRect, ScreenRect{});
-}
-
 TEST_F(OverlayTest, ZeroAndOneWideDragsStoreTwoPixels) {
   Drag(200, 100, 200, 300);
   EXPECT_EQ(State().SelectionRect, (ScreenRect{199, 100, 201, 300}));

@@ -16,16 +16,18 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A picture with detail everywhere, shown full-screen behind the program (a Wine window: Wine's
-# screen copy sees its own windows only).
+# screen copy sees its own windows only). Given a rectangle (x y w h), a window lies there too,
+# showing the same part of the picture.
 show_known_picture() {
   convert -size 1920x1080 -define gradient:angle=35 gradient:'#f0c020-#102080' \
           -fill '#e03030' -draw 'rectangle 520,420 560,460' -fill '#30d040' -draw 'circle 640,520 660,540' \
           -fill white -draw 'line 500,400 700,600' -depth 8 "$WORK/screen.png"
   convert "$WORK/screen.png" -type TrueColor BMP3:"$WORK/screen.bmp"
-  wine "$BUILD/bin/backdrop.exe" "$(winepath -w "$WORK/screen.bmp")" >/dev/null 2>&1 &
+  wine "$BUILD/bin/backdrop.exe" "$(winepath -w "$WORK/screen.bmp")" "$@" >/dev/null 2>&1 &
   BACKDROP_PID=$!
+  local title='^backdrop$'; [ $# -eq 4 ] && title='^known window$'
   for _ in $(seq 50); do
-    xdotool search --name '^backdrop$' >/dev/null 2>&1 && { sleep 0.5; return 0; }
+    xdotool search --name "$title" >/dev/null 2>&1 && { sleep 0.5; return 0; }
     sleep 0.2
   done
   fail "the backdrop did not appear"
@@ -51,9 +53,13 @@ picture_pixel() {  # x y
 }
 
 # The main window is at (50, 50); its button at client (128, 16), 112 × 56. The overlay is up
-# once the picture far from the main window shows dimmed.
+# once the picture far from the main window shows dimmed (and nothing lies there).
 press_start_button() {
   xdotool mousemove 240 122 click 1
+  wait_for_overlay
+}
+
+wait_for_overlay() {
   local want; want=$(picture_pixel 1500 900)
   for _ in $(seq 150); do
     sleep 0.2
@@ -76,6 +82,26 @@ drag() {  # x1 y1 x2 y2
 differing_pixels() {  # x y w h file
   convert "$WORK/screen.png" -crop "$3x$4+$1+$2" +repage "$WORK/expected.png"
   compare -metric AE "$WORK/expected.png" "$5" null: 2>&1
+}
+
+# The clipboard holds exactly the picture's (x, y, w, h).
+expect_clipboard() {  # x y w h
+  local size diff
+  for _ in $(seq 30); do
+    size=$(wine "$BUILD/bin/clipdump.exe" "$(winepath -w "$WORK/clip.bmp")" 2>/dev/null | tr -d '\r')
+    [ -n "$size" ] && break
+    sleep 0.5
+  done
+  [ "$size" = "$3 $4" ] || fail "clipboard bitmap size '$size', expected '$3 $4'"
+  diff=$(differing_pixels "$1" "$2" "$3" "$4" "$WORK/clip.bmp")
+  [ "$diff" = "0" ] || fail "$diff pixels differ from the screen"
+}
+
+# Presses a key (with modifiers, as xdotool names them) the given number of times.
+key_times() {  # count key
+  local keys=() i
+  for ((i = 0; i < $1; i++)); do keys+=("$2"); done
+  xdotool key --delay 40 "${keys[@]}"
 }
 
 # Types a file name into the open save dialog and checks that it arrived whole: xdotool now and

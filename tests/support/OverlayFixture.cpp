@@ -100,22 +100,17 @@ void OverlayTest::KeyEscape() {
   if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
-namespace {
-
-void HoldKeys(bool control, bool shift) {
-  BYTE keys[256];
+void OverlayTest::Key(WPARAM key, int modifiers) {
+  BYTE keys[256] = {};
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = control ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  const BYTE before[2] = {keys[VK_CONTROL], keys[VK_SHIFT]};
+  keys[VK_CONTROL] = (modifiers & kControl) ? 0x80 : 0;
+  keys[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
   SetKeyboardState(keys);
-}
-
-}  // namespace
-
-void OverlayTest::Key(WPARAM key, bool control, bool shift) {
-  HoldKeys(control, shift);
-  if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, key, 0);
-  HoldKeys(false, false);
+  if (Overlay()) SendMessageA(Overlay(), WM_KEYDOWN, key, 1);
+  keys[VK_CONTROL] = before[0];
+  keys[VK_SHIFT] = before[1];
+  SetKeyboardState(keys);
 }
 
 void OverlayTest::Type(const std::wstring& text) {
@@ -137,3 +132,12 @@ void OverlayTest::Select(int left, int top, int right, int bottom) {
 }
 
 COLORREF OverlayTest::Canvas(int x, int y) const { return Objects().OverlayCanvas.GetSurfacePixel(x, y); }
+
+std::vector<std::uint32_t> CanvasBytes() {
+  GdiFlush();
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
+  DIBSECTION dib{};
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
+  const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  return std::vector<std::uint32_t>(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
+}

@@ -23,6 +23,12 @@ bool CloseTo(COLORREF a, COLORREF b, int tolerance = 1);
 // The 32-bit pixels of a bitmap, top row first (0x00RRGGBB per pixel, as GetDIBits gives them).
 std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, int& width, int& height);
 
+// Every byte of the overlay canvas, alpha included, straight from its DIB section.
+std::vector<std::uint32_t> CanvasBytes();
+
+// Modifiers held for a key sent with OverlayTest::Key.
+enum KeyModifiers { kNoModifiers = 0, kControl = 1, kShift = 2 };
+
 constexpr int kTestScreenWidth = 800;
 constexpr int kTestScreenHeight = 600;
 
@@ -38,8 +44,8 @@ class OverlayTest : public ::testing::Test {
   void Release(int x, int y) { Send(WM_LBUTTONUP, x, y); }
   void RightClick(int x, int y);
   void KeyEscape();
-  // A key pressed with Ctrl and Shift held or not.
-  void Key(WPARAM key, bool control = false, bool shift = false);
+  // A WM_KEYDOWN with the modifiers held as the thread's key state says.
+  void Key(WPARAM key, int modifiers = kNoModifiers);
   // Characters as a Unicode window receives them, one UTF-16 code unit per WM_CHAR.
   void Type(const std::wstring& text);
   void Drag(int x1, int y1, int x2, int y2);
