@@ -172,8 +172,13 @@ TEST_F(AnnotationTest, TypedTextChangesOnlyItsBox) {
   Key(VK_BACK);
   Type(L"\u4E2D\u6587");
   Key(VK_RETURN);
-  Type(L"\U00020BB7x");  // a pair of UTF-16 units
-  const std::wstring text = L"Hi \u4E2D\u6587\n\U00020BB7x";
+  Type(L"\U00020BB7y");  // a pair of UTF-16 units
+  Key(VK_LEFT);
+  Key(VK_BACK);  // the pair as one
+  Type(L"x");
+  Key(VK_RIGHT);
+  EXPECT_EQ(State().SelectionRect, kSelection) << "the arrows move the caret, not the selection";
+  const std::wstring text = L"Hi \u4E2D\u6587\nxy";
   const RECT box = TextNoteBounds(TextNote{{260, 220}, text, ChosenStyle()});
   EXPECT_NE(Canvas(box.left + 6, box.top + 10), ScreenColour(box.left + 6, box.top + 10)) << "shown while typing";
 
