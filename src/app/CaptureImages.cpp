@@ -20,7 +20,13 @@ using Loader = std::function<void(GxImage&)>;
 
 void LoadBytes(GxImage& image, const Bytes& bytes) { image.LoadFromBytes(bytes, false); }
 
+struct DrawnLook {
+  std::string look;
+  std::unique_ptr<GxGraphics> surface;
+};
+
 struct KeptImages {
+  std::map<std::string, DrawnLook> drawn;  // by slot
   std::unique_ptr<GxBitmap> screen;
   std::unique_ptr<GxImage> strip, menu;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights;  // by the row's left, top
@@ -60,6 +66,23 @@ void ViewFrozenLayer(GxBitmap& view) {
   const SurfaceBits pixels = Objects().FrozenLayer.GetSurfaceBits();
   if (!pixels.bits) return;
   view.CreateFromScan0(pixels.width, pixels.height, -pixels.stride, PixelFormat32bppRGB, pixels.Row(0));
+}
+
+SurfaceUse DrawnSurface(const std::string& slot, const std::string& look, int width, int height,
+                        const std::function<void(GxGraphics&)>& draw) {
+  auto fresh = std::make_unique<GxGraphics>();
+  if (!KeepsImages()) {
+    fresh->CreateSurface(width, height);
+    draw(*fresh);
+    return SurfaceUse(std::move(fresh));
+  }
+  DrawnLook& kept = Store().drawn[slot];
+  if (!kept.surface || kept.look != look) {
+    fresh->CreateSurface(width, height);
+    draw(*fresh);
+    kept = DrawnLook{look, std::move(fresh)};
+  }
+  return SurfaceUse(*kept.surface);
 }
 
 // The screen copy as the magnifier sees it: with RedrawMode::Full a view made for this drawing

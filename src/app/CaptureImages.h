@@ -2,11 +2,15 @@
 // The images the overlay draws from: the screen copy, the toolbar strip and the two menu
 // images. Decoding them is most of the cost of a drawing (the screen copy of a 4K screen takes
 // far longer than everything else the magnifier does), so they are kept for the life of a
-// capture; with RedrawMode::Full every drawing decodes its own and releases it.
+// capture, and so are the toolbars as last drawn; with RedrawMode::Full every drawing decodes
+// and draws its own and releases it.
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "app/CaptureState.h"
+#include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 
 // One drawing's hold on an image.
@@ -21,6 +25,25 @@ class ImageUse {
   std::unique_ptr<GxImage> own_;
   const GxImage* image_;
 };
+
+// One drawing's hold on a drawn surface.
+class SurfaceUse {
+ public:
+  explicit SurfaceUse(const GxGraphics& kept) : surface_(&kept) {}
+  explicit SurfaceUse(std::unique_ptr<GxGraphics> own) : own_(std::move(own)), surface_(own_.get()) {}
+  const GxGraphics& operator*() const { return *surface_; }
+  const GxGraphics* operator->() const { return surface_; }
+
+ private:
+  std::unique_ptr<GxGraphics> own_;
+  const GxGraphics* surface_;
+};
+
+// A width × height surface drawn by `draw`, whose pixels depend on nothing but `look`. The last
+// one of each `slot` is kept, so that drawing the same look again (the toolbar on every mouse
+// move) costs no drawing.
+SurfaceUse DrawnSurface(const std::string& slot, const std::string& look, int width, int height,
+                        const std::function<void(GxGraphics&)>& draw);
 
 // The screen copy taken when the overlay opened: a view of the frozen layer's own pixels (the
 // screen copy at 1:1), so no second copy of the screen is held.

@@ -3,8 +3,8 @@
 // cancel, the system's close) ends it. Both run ForgetCapture, so whatever one capture knew is
 // gone before the next begins.
 
-// The interaction state, the redraw bookkeeping, the decoded images and the noted windows, all
-// back to nothing.
+// The interaction state, the annotations, the redraw bookkeeping, the decoded images and the
+// noted windows, all back to nothing.
 void ForgetCapture();
 // True from the overlay's opening until its ending has closed it.
 bool CaptureOpen();

@@ -42,6 +42,7 @@ struct CaptureState {
 
   ScreenRect SelectionRect;
   ScreenRect ToolbarRect;
+  ScreenRect StyleBarRect;  // the bar of sizes and colours under the toolbar while a tool is armed
   ScreenRect MenuRect;
   CaptureMode mode = CaptureMode::None;
   HitZone zone = HitZone::None;
@@ -52,6 +53,7 @@ struct CaptureState {
   std::int32_t pressLocked = 0;
   std::int32_t menuShown = 0;
   std::int32_t skipNextRelease = 0;
+  bool toolsHidden = false;  // the menu hid the toolbar and the style bar
   std::int32_t lastCursorX = kNoCursor;
   std::int32_t lastCursorY = kNoCursor;
 };

@@ -55,6 +55,7 @@ class CanvasKnowledge {
     canvas_ = Rect(0, 0, canvas.GetSurfaceWidth(), canvas.GetSurfaceHeight());
     base_ = Region(canvas_);
     frozen_.Clear();
+    annotated_.Clear();
     owed_.Clear();
     pushAll_ = false;
     // Nothing has been pushed yet: the first push while the window is visible gives it all.
@@ -69,6 +70,7 @@ class CanvasKnowledge {
   void Forget() {
     base_.Clear();
     frozen_.Clear();
+    annotated_.Clear();
     owed_.Clear();
     pushAll_ = true;
   }
@@ -90,6 +92,7 @@ class CanvasKnowledge {
     for (const RECT& rect : due.Rects()) PaintDimmedFrozen(canvas, frozen, rect);
     owed_.Remove(due);
     frozen_.Remove(due);
+    annotated_.Remove(due);
     base_.Add(due);
   }
 
@@ -110,8 +113,37 @@ class CanvasKnowledge {
     for (const RECT& part : work.Rects()) CopyFrozen(canvas, pixels, part);
     owed_.Remove(area);
     base_.Remove(area);
+    annotated_.Remove(area);
     frozen_.Add(area);
   }
+
+  // The frozen layer and the annotation layer over it, in `rect`: like ShowFrozen, what was
+  // there before does not matter, and pixels that already show both need no work.
+  void ShowAnnotated(const RECT& rect, const GxGraphics& layer) {
+    GxGraphics& frozen = Objects().FrozenLayer;
+    if (!Divisible(frozen, rect) || !Divisible(layer, rect)) {
+      BlendWhole(frozen, rect, POINT{0, 0}, 255, false);
+      BlendWhole(layer, rect, POINT{0, 0}, 255, true);
+      return;
+    }
+    Region area = Clipped(rect);
+    Region work = area.Copy();
+    work.Remove(annotated_);
+    pushed_.Keep(work);
+    const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
+    const SurfaceBits pixels = frozen.GetSurfaceBits();
+    for (const RECT& part : work.Rects()) {
+      CopyFrozen(canvas, pixels, part);
+      Blend(layer, part, POINT{0, 0}, 255, true);
+    }
+    owed_.Remove(area);
+    base_.Remove(area);
+    frozen_.Remove(area);
+    annotated_.Add(area);
+  }
+
+  // The annotation layer changed in `rect`: the canvas shows its old pixels there.
+  void LayerChanged(const RECT& rect) { annotated_.Remove(Region(rect)); }
 
   // A whole surface onto `rect`: only its part on the canvas is blended, after the base owed
   // there has been painted.
@@ -164,12 +196,14 @@ class CanvasKnowledge {
   void Drawn(const Region& area) {
     base_.Remove(area);
     frozen_.Remove(area);
+    annotated_.Remove(area);
   }
 
   bool active_ = false;
   RECT canvas_{};
   Region base_;     // shows the frozen screen under the dimming layer
   Region frozen_;   // shows the frozen screen as it is
+  Region annotated_;  // shows the frozen screen with the annotation layer over it
   Region owed_;     // RepaintBase was asked for here and not yet done
   PushedPixels pushed_;
   bool pushAll_ = false;  // drawn the plain way since the last push
@@ -245,6 +279,25 @@ void BlendOntoCanvas(const GxGraphics& surface, int x, int y, int alpha, bool pe
   }
   Knowledge().Forget();
   Blend(surface, rect, POINT{x, y}, alpha, perPixelAlpha);
+}
+
+void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer) {
+  if (!layer) {
+    ShowFrozen(x, y, width, height);
+    return;
+  }
+  const RECT rect = Rect(x, y, width, height);
+  if (Tracking()) {
+    Knowledge().ShowAnnotated(rect, *layer);
+    return;
+  }
+  Knowledge().Forget();
+  Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
+  Blend(*layer, rect, POINT{0, 0}, 255, true);
+}
+
+void AnnotationsChanged(const RECT& rect) {
+  if (Tracking()) Knowledge().LayerChanged(rect);
 }
 
 std::vector<RECT> EdgeParts(int width, int height, int margin) {

@@ -42,6 +42,11 @@ class MessageFrame {
 void PaintBase();
 // The frozen screen as it is over (x, y, width, height) of the canvas.
 void ShowFrozen(int x, int y, int width, int height);
+// The frozen screen with a screen-sized layer of premultiplied pixels (the annotations) blended
+// over it, in (x, y, width, height) of the canvas; the frozen screen alone without a layer.
+void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer);
+// The layer of ShowAnnotated changed within `rect` (canvas pixels).
+void AnnotationsChanged(const RECT& rect);
 // A whole surface blended onto the canvas at (x, y).
 void BlendOntoCanvas(const GxGraphics& surface, int x, int y, int alpha, bool perPixelAlpha);
 // The parts of a width × height surface worth making, drawing and blending when nothing is drawn

@@ -1,5 +1,6 @@
 #include "app/HitTest.h"
 
+#include "app/AnnotationSession.h"
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 
@@ -28,10 +29,23 @@ HitZone SelectionZoneAt(const ScreenRect& s, int x, int y) {
   return zone;
 }
 
+namespace {
+
+// Inside the selection a press moves it, or draws with the armed tool.
+const char* InsidePointer() {
+  switch (ArmedTool()) {
+    case ToolKind::None: return IDC_SIZEALL;
+    case ToolKind::Text: return IDC_IBEAM;
+    default: return IDC_CROSS;
+  }
+}
+
+}  // namespace
+
 HCURSOR PointerFor(HitZone zone) {
   const char* shape = nullptr;
   switch (zone) {
-    case HitZone::Inside: shape = IDC_SIZEALL; break;
+    case HitZone::Inside: shape = InsidePointer(); break;
     case HitZone::Top: case HitZone::Bottom: shape = IDC_SIZENS; break;
     case HitZone::Left: case HitZone::Right: shape = IDC_SIZEWE; break;
     case HitZone::TopLeft: case HitZone::BottomRight: shape = IDC_SIZENWSE; break;
@@ -57,7 +71,8 @@ void HitTest(int x, int y) {
   state.lastCursorX = x;
   state.lastCursorY = y;
   SetZone(SelectionZoneAt(state.SelectionRect, x, y));
-  if (StrictlyInside(state.ToolbarRect, x, y)) SetZone(HitZone::Toolbar);
+  // The style bar goes with the toolbar.
+  if (StrictlyInside(state.ToolbarRect, x, y) || StrictlyInside(state.StyleBarRect, x, y)) SetZone(HitZone::Toolbar);
   if (StrictlyInside(state.MenuRect, x, y)) SetZone(HitZone::Menu);
 }
 

@@ -1,15 +1,12 @@
 #include "app/Magnifier.h"
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
 
 #include "app/CaptureImages.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/LabelFont.h"
-#include "app/RedrawMode.h"
 #include "app/RoundedRect.h"
 #include "app/SelectionRenderer.h"
 #include "gx/GxFont.h"
@@ -51,68 +48,50 @@ void PlaceMagnifier() {
 
 namespace {
 
-// What the magnifier shows wherever it is: the shadow and backing, the crosshair, and the panel's
-// outline and frame that the zoomed pixels and the texts are drawn over.
-struct MagnifierParts {
-  GxGraphics backing, crosshair, panel;
-};
-
-void DrawParts(MagnifierParts& parts) {
-  GxPen pen;
-  pen.Create(0xFF333333, 1.0f);
+// What the magnifier shows wherever it is, drawn once for the capture (every time by the plain
+// full redraw): the shadow and backing, the crosshair, and the panel's outline and frame that the
+// zoomed pixels and the texts are drawn over.
+void DrawBacking(GxGraphics& backing) {
   GxSolidBrush brush;
   brush.Create(0xFF000000);
-  parts.panel.CreateSurface(kPanelWidth, kPanelHeight);
-  parts.backing.CreateSurface(kPanelWidth, kPanelHeight);
-  parts.crosshair.CreateSurface(kPanelWidth, kCrosshairHeight);
-
   GxPath path;
   path.Create();
   AddRoundedRect(path, 0, 0, 126, 123, 3);
-  parts.panel.DrawPath(pen, path);
+  backing.FillPath(brush, path);
+}
+
+void DrawCrosshair(GxGraphics& crosshair) {
+  GxPen pen;
+  pen.Create(0xFF007AB3, 4.0f);
+  crosshair.DrawLine(pen, 3, 43.5f, 121, 43.5f);
+  crosshair.DrawLine(pen, 58.5f, 3, 59, 87);
+}
+
+void DrawPanelFrame(GxGraphics& panel) {
+  GxPen pen;
+  pen.Create(0xFF333333, 1.0f);
+  GxPath path;
+  path.Create();
+  AddRoundedRect(path, 0, 0, 126, 123, 3);
+  panel.DrawPath(pen, path);
   pen.SetColor(0xFFFFFFFF);
   pen.SetWidth(2);
-  parts.backing.FillPath(brush, path);
-  parts.panel.DrawRectangle(pen, 2, 2, 120, 84);
-
-  pen.SetColor(0xFF007AB3);
-  pen.SetWidth(4);
-  parts.crosshair.DrawLine(pen, 3, 43.5f, 121, 43.5f);
-  parts.crosshair.DrawLine(pen, 58.5f, 3, 59, 87);
+  panel.DrawRectangle(pen, 2, 2, 120, 84);
 }
 
-// Kept for the capture; the plain full redraw draws them for every magnifier.
-struct KeptParts {
-  std::unique_ptr<MagnifierParts> parts;
-};
-
-KeptParts& Kept() {
-  static KeptParts kept;
-  return kept;
-}
-
-// A surface of the panel's size holding the panel's outline and frame.
-void StartPanel(GxGraphics& panel, GxGraphics& drawn) {
+// A new panel surface holding a copy of the kept outline and frame, all four bytes of each pixel.
+void StartPanel(GxGraphics& panel) {
+  const SurfaceUse frame = DrawnSurface("magnifier panel", "", kPanelWidth, kPanelHeight, DrawPanelFrame);
   panel.CreateSurface(kPanelWidth, kPanelHeight);
-  const SurfaceBits from = drawn.GetSurfaceBits(), to = panel.GetSurfaceBits();
-  if (!from.bits || !to.bits) return;
-  for (int y = 0; y < kPanelHeight; ++y) std::memcpy(to.Row(y), from.Row(y), kPanelWidth * 4);
+  panel.BitBltFrom(frame->GetSurfaceDC());
 }
 
 }  // namespace
 
 void DrawMagnifier(int x, int y) {
   const POINT cursor = CursorPosition();
-  std::unique_ptr<MagnifierParts> fresh;
-  MagnifierParts* parts = Kept().parts.get();
-  if (CurrentRedrawMode() == RedrawMode::Full || !parts) {
-    fresh = std::make_unique<MagnifierParts>();
-    DrawParts(*fresh);
-    parts = fresh.get();
-    if (CurrentRedrawMode() != RedrawMode::Full) Kept().parts = std::move(fresh);
-  }
   GxGraphics panel;
-  StartPanel(panel, parts->panel);
+  StartPanel(panel);
 
   const ImageUse screen = ScreenImage();
   panel.SetInterpolationMode(kNearestNeighbour);
@@ -128,10 +107,10 @@ void DrawMagnifier(int x, int y) {
   panel.DrawString(size, font, brush, GxRectF{4, 90, 122, 16});
   panel.DrawString(colour, font, brush, GxRectF{4, 104, 122, 16});
 
-  BlendWhole(parts->backing, x + 3, y + 3, 40);  // soft shadow
-  BlendWhole(parts->backing, x, y, 200);
+  const SurfaceUse backing = DrawnSurface("magnifier backing", "", kPanelWidth, kPanelHeight, DrawBacking);
+  const SurfaceUse crosshair = DrawnSurface("magnifier crosshair", "", kPanelWidth, kCrosshairHeight, DrawCrosshair);
+  BlendWhole(*backing, x + 3, y + 3, 40);  // soft shadow
+  BlendWhole(*backing, x, y, 200);
   BlendWhole(panel, x, y, 255);
-  BlendWhole(parts->crosshair, x, y, 200);
+  BlendWhole(*crosshair, x, y, 200);
 }
-
-void ForgetMagnifier() { Kept() = KeptParts{}; }

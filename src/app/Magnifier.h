@@ -13,5 +13,3 @@ std::string ColourLabel(COLORREF colour);
 
 void PlaceMagnifier();
 void DrawMagnifier(int x, int y);
-// What looks the same in every magnifier is drawn once and kept for the capture; its end forgets it.
-void ForgetMagnifier();

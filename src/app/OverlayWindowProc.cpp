@@ -1,5 +1,6 @@
 #include "app/OverlayWindowProc.h"
 
+#include "app/AnnotationInput.h"
 #include "app/CaptureLife.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
@@ -10,6 +11,7 @@
 #include "app/HitTest.h"
 #include "app/Layers.h"
 #include "app/Magnifier.h"
+#include "app/OverlayRedraw.h"
 #include "app/SelectionKeys.h"
 #include "app/SelectionRenderer.h"
 #include "app/SelectionTracking.h"
@@ -20,14 +22,8 @@
 
 namespace {
 
-void CloseMenu(CaptureState& state) {
-  state.menuShown = 0;
-  state.MenuRect = ScreenRect{};
-  RedrawSelection(RedrawAction::ClearRects);
-  ToolbarDispatch(ToolbarAction::None);
-}
-
 void OnKeyDown(WPARAM key) {
+  if (AnnotationTakesKey(key)) return;
   if (SelectionKeyDown(key)) return;
   if (key == VK_ESCAPE) CancelCapture();
 }
@@ -43,13 +39,7 @@ void OnMouseMove() {
   CaptureState& state = Capture();
   if (state.buttonDown != 1) {
     if (state.selectionMade == 1) {
-      RedrawSelection(RedrawAction::KeepRects);
-      ToolbarDispatch(ToolbarAction::None);
-      if (state.menuShown) {
-        ContextMenu(MenuAction::Hover);
-      } else {
-        ToolbarDispatch(ToolbarAction::Hover);
-      }
+      RedrawOverlay();
     } else {
       ShowLooking();
     }
@@ -80,7 +70,7 @@ void OnLeftButtonDown() {
   if (state.menuShown == 1 && state.zone != HitZone::Menu) {
     // A press anywhere off the menu only closes it: until its release the mouse merely hovers,
     // even over the selection, which it must not start moving.
-    CloseMenu(state);
+    CloseMenu();
     state.buttonDown = 0;
   } else if (state.zone == HitZone::Toolbar) {
     ToolbarDispatch(ToolbarAction::Press);
@@ -122,6 +112,7 @@ void OnLeftButtonUp() {
         state.skipNextRelease = 0;  // the release of the click that chose "reselect"
         break;
       }
+      state.toolsHidden = false;  // a selection made anew brings back the tools the menu hid
       if (pressed && !IsClick(press, CursorPosition())) {
         state.selectionMade = 1;
         RedrawSelection(RedrawAction::ClearRects);
@@ -131,6 +122,7 @@ void OnLeftButtonUp() {
       }
       break;
     case CaptureMode::Adjust:
+      state.toolsHidden = false;
       RedrawSelection(RedrawAction::ClearRects);
       ToolbarDispatch(ToolbarAction::None);
       break;
@@ -175,13 +167,14 @@ void OnRightButtonUp() {
           CancelCapture();
         }
       } else if (state.zone == HitZone::Toolbar && state.menuShown == 1) {
-        CloseMenu(state);
+        CloseMenu();
       }
       break;
   }
 }
 
 void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (AnnotationTakesMouse(message, wParam, lParam)) return;
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); break;
     case WM_MOUSEMOVE: OnMouseMove(); break;
@@ -202,16 +195,19 @@ void OverlayPointerMoved() { OnMouseMove(); }
 
 LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageFrame frame;
+  bool typed = false;
   // Input that reaches us from inside a running command (the save dialog's loop) is dropped.
   if (!CommandScope::Running()) {
     // Our own release of the mouse arrives inside the release's handling: it says nothing about
     // where the cursor is, and the release keeps the mode of its press.
     if (message != WM_CAPTURECHANGED) ChooseMode();
-    HandleMessage(message, wParam, lParam);
+    typed = AnnotationTakesText(window, message, wParam, lParam);
+    if (!typed) HandleMessage(message, wParam, lParam);
     // A command ended the capture: the window, the canvas and the procedure chain are gone.
     if (!CaptureOpen()) return 0;
   }
   if (message == WM_CLOSE) return 0;  // the window never closes by itself, only with its capture
   PresentFrame();
+  if (typed) return 0;  // the window's own procedure would turn it into more characters
   return Objects().OverlaySubclass.CallPrevious(window, message, wParam, lParam);
 }

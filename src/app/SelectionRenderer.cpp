@@ -1,15 +1,17 @@
 #include "app/SelectionRenderer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include <memory>
+#include <string>
 #include <vector>
 
+#include "app/AnnotationView.h"
+#include "app/CaptureImages.h"
 #include "app/FrameDamage.h"
 #include "app/LabelFont.h"
 #include "app/Layers.h"
-#include "app/RedrawMode.h"
 #include "gx/GxFont.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxPen.h"
@@ -44,46 +46,6 @@ void DrawFrame(GxGraphics& surface, int w, int h, const RECT& part, bool handles
   }
 }
 
-struct FramePart {
-  RECT rect;  // within the frame surface
-  std::unique_ptr<GxGraphics> surface;
-};
-
-// The frame surface is drawn on only near its edges; on a large selection, making, drawing and
-// blending its empty inside would cost more than all the rest.
-std::vector<FramePart> DrawFrameParts(int w, int h, bool handlesToo) {
-  std::vector<FramePart> parts;
-  for (const RECT& rect : EdgeParts(w + 5, h + 5, kHandleSize)) {
-    FramePart part{rect, std::make_unique<GxGraphics>()};
-    part.surface->CreateSurface(rect.right - rect.left, rect.bottom - rect.top);
-    DrawFrame(*part.surface, w, h, rect, handlesToo);
-    parts.push_back(std::move(part));
-  }
-  return parts;
-}
-
-// The parts of the last frame drawn, kept while the selection keeps its size: moving it, and
-// hovering the toolbar or the menu, redraw the very same frame. The plain full redraw draws it
-// every time.
-struct KeptFrame {
-  int w = 0, h = 0;
-  bool handles = false;
-  std::vector<FramePart> parts;
-};
-
-KeptFrame& Kept() {
-  static KeptFrame kept;
-  return kept;
-}
-
-const std::vector<FramePart>& FrameParts(int w, int h, bool handlesToo) {
-  KeptFrame& kept = Kept();
-  if (CurrentRedrawMode() == RedrawMode::Full || kept.parts.empty() || kept.w != w || kept.h != h ||
-      kept.handles != handlesToo)
-    kept = KeptFrame{w, h, handlesToo, DrawFrameParts(w, h, handlesToo)};
-  return kept.parts;
-}
-
 void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& text) {
   GxFont font;
   CreateLabelFont(font, 11);
@@ -91,11 +53,22 @@ void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& 
   surface.DrawString(text, font, brush, GxRectF{8, 2, 62, 14});
 }
 
-// The frozen screen at full brightness over w × h at (left, top), framed.
+// The frozen screen at full brightness over w × h at (left, top) with the annotations there,
+// framed.
 void DrawFramed(int left, int top, int w, int h, bool handlesToo) {
-  ShowFrozen(left, top, w, h);
-  for (const FramePart& part : FrameParts(w, h, handlesToo))
-    BlendOntoCanvas(*part.surface, left - 2 + part.rect.left, top - 2 + part.rect.top, 255, true);
+  ShowSelectionContent(left, top, w, h);
+  // The frame surface is drawn on only near its edges; on a large selection, making, drawing
+  // and blending its empty inside would cost more than all the rest. Its parts are kept while
+  // the size stays: moving the selection, hovering the toolbar or the menu draw the same frame.
+  const std::string look = std::to_string(w) + " x " + std::to_string(h) + (handlesToo ? " with handles" : "");
+  const std::vector<RECT> parts = EdgeParts(w + 5, h + 5, kHandleSize);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const RECT& part = parts[i];
+    const SurfaceUse frame = DrawnSurface("frame " + std::to_string(i), look, part.right - part.left,
+                                          part.bottom - part.top,
+                                          [&](GxGraphics& surface) { DrawFrame(surface, w, h, part, handlesToo); });
+    BlendOntoCanvas(*frame, left - 2 + part.left, top - 2 + part.top, 255, true);
+  }
 }
 
 }  // namespace
@@ -112,6 +85,7 @@ void RedrawSelection(RedrawAction action) {
   CaptureState& state = Capture();
   if (action == RedrawAction::ClearRects) {
     state.ToolbarRect = ScreenRect{};
+    state.StyleBarRect = ScreenRect{};
     state.MenuRect = ScreenRect{};
   }
   RepaintBase();
@@ -144,5 +118,3 @@ void DrawCandidate(const ScreenRect& window) {
   DrawFramed(window.left, window.top, std::max(window.right - window.left, 1), std::max(window.bottom - window.top, 1),
              false);
 }
-
-void ForgetSelectionFrame() { Kept() = KeptFrame{}; }

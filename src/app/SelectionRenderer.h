@@ -17,8 +17,6 @@ std::string SizeLabel(const ScreenRect& rect);
 void RedrawSelection(RedrawAction action);
 // Draws the selection (left ≤ right, top ≤ bottom) over the current frame.
 void DrawSelection(int left, int top, int right, int bottom);
-// The frame drawn last is kept for a selection of the same size; a capture's end forgets it.
-void ForgetSelectionFrame();
 
 // A window the next click would select, shown like a selection: undimmed and framed, without
 // handles or label.

@@ -1,9 +1,15 @@
 #include "app/Toolbar.h"
 
+#include <cstdio>
+#include <string>
+
+#include "app/AnnotationSession.h"
 #include "app/CaptureImages.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/RoundedRect.h"
+#include "app/SelectionRenderer.h"
+#include "app/StyleBar.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 #include "gx/GxPath.h"
@@ -32,6 +38,57 @@ constexpr ToolbarButton kButtons[] = {
     {7, 170, 192, true, 170, 192}, {8, 196, 219, true, 196, 219}, {9, 219, 228, false, 0, 0},
     {10, 241, 262, true, 241, 262}, {11, 267, 321, true, 267, 321},
 };
+
+bool IsHighlight(const ScreenRect& h) { return h.left != 0 && h.top != 0 && h.right != 0 && h.bottom != 0; }
+
+void DrawHighlight(GxGraphics& surface, GxPath& path, GxSolidBrush& brush, GxPen& pen, const ScreenRect& h) {
+  brush.SetColor(kHighlightFill);
+  pen.SetColor(kHighlightOutline);
+  path.Reset();
+  AddRoundedRect(path, static_cast<float>(h.left), static_cast<float>(h.top), static_cast<float>(h.right - h.left + 2),
+                 static_cast<float>(h.bottom - h.top + 2), 3);
+  surface.FillPath(brush, path);
+  surface.DrawPath(pen, path);
+}
+
+// The armed tool's button keeps its highlight: it looks pressed while the tool is armed.
+ScreenRect ArmedHighlight() {
+  const int code = static_cast<int>(ArmedTool());
+  for (const ToolbarButton& button : kButtons)
+    if (button.code == code && code != 0) return ScreenRect{button.x1, 3, button.x2, 23};
+  return ScreenRect{};
+}
+
+// The box, the armed button's highlight, the one under the cursor, and the strip over them.
+void Paint(GxGraphics& surface, const GxImage& strip, const ScreenRect& armed, const ScreenRect& hover) {
+  GxPath path;
+  path.Create();
+  AddRoundedRect(path, 0, 0, static_cast<float>(surface.GetSurfaceWidth() + 2),
+                 static_cast<float>(surface.GetSurfaceHeight()), 3);
+  GxSolidBrush brush;
+  brush.Create(kBoxFill);
+  GxPen pen;
+  pen.Create(kBoxOutline, 1.0f);
+  surface.FillPath(brush, path);
+  surface.DrawPath(pen, path);
+  if (IsHighlight(armed)) DrawHighlight(surface, path, brush, pen, armed);
+  if (IsHighlight(hover)) DrawHighlight(surface, path, brush, pen, hover);
+  surface.DrawImageStretched(strip, 1, 1, static_cast<float>(strip.GetWidth()), static_cast<float>(strip.GetHeight()));
+}
+
+std::string Look(const ScreenRect& armed, const ScreenRect& hover, int stripWidth, int stripHeight) {
+  char look[96];
+  std::snprintf(look, sizeof look, "%d,%d %d,%d,%d,%d %d,%d,%d,%d", stripWidth, stripHeight, armed.left, armed.top,
+                armed.right, armed.bottom, hover.left, hover.top, hover.right, hover.bottom);
+  return look;
+}
+
+// Another look of the same capture: the frame is drawn again, with the toolbar's highlights as
+// the cursor left them.
+void Redraw() {
+  RedrawSelection(RedrawAction::KeepRects);
+  ToolbarDispatch(ToolbarAction::Hover);
+}
 
 }  // namespace
 
@@ -88,46 +145,45 @@ ScreenRect PlaceToolbar(const ScreenRect& s, int surfaceWidth, int surfaceHeight
 void DrawToolbar(const ScreenRect& highlight, bool highlighted) {
   const ImageUse strip = ToolbarStripImage();
   const int stripWidth = strip->GetWidth(), stripHeight = strip->GetHeight();
-  GxGraphics surface;
-  surface.CreateSurface(stripWidth + 4, stripHeight + 4);
-  const int surfaceWidth = surface.GetSurfaceWidth(), surfaceHeight = surface.GetSurfaceHeight();
-
-  GxPath path;
-  path.Create();
-  AddRoundedRect(path, 0, 0, static_cast<float>(surfaceWidth + 2), static_cast<float>(surfaceHeight), 3);
-  GxSolidBrush brush;
-  brush.Create(kBoxFill);
-  GxPen pen;
-  pen.Create(kBoxOutline, 1.0f);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-
-  const ScreenRect& h = highlight;
-  if (highlighted && h.left != 0 && h.top != 0 && h.right != 0 && h.bottom != 0) {
-    brush.SetColor(kHighlightFill);
-    pen.SetColor(kHighlightOutline);
-    path.Reset();
-    AddRoundedRect(path, static_cast<float>(h.left), static_cast<float>(h.top),
-                   static_cast<float>(h.right - h.left + 2), static_cast<float>(h.bottom - h.top + 2), 3);
-    surface.FillPath(brush, path);
-    surface.DrawPath(pen, path);
-  }
-  surface.DrawImageStretched(*strip, 1, 1, static_cast<float>(stripWidth), static_cast<float>(stripHeight));
-
+  const ScreenRect armed = ArmedHighlight();
+  const ScreenRect hover = highlighted && IsHighlight(highlight) ? highlight : ScreenRect{};
+  const SurfaceUse surface = DrawnSurface("toolbar", Look(armed, hover, stripWidth, stripHeight), stripWidth + 4,
+                                          stripHeight + 4, [&](GxGraphics& s) { Paint(s, *strip, armed, hover); });
   CaptureState& state = Capture();
-  state.ToolbarRect = PlaceToolbar(state.SelectionRect, surfaceWidth, surfaceHeight, stripHeight, ScreenHeight());
-  BlendOntoCanvas(surface, state.ToolbarRect.left, state.ToolbarRect.top, 255, true);
+  state.ToolbarRect = PlaceToolbar(state.SelectionRect, surface->GetSurfaceWidth(), surface->GetSurfaceHeight(),
+                                   stripHeight, ScreenHeight());
+  BlendOntoCanvas(*surface, state.ToolbarRect.left, state.ToolbarRect.top, 255, true);
 }
 
 void ToolbarDispatch(ToolbarAction action) {
+  CaptureState& state = Capture();
+  if (state.toolsHidden) {  // no toolbar, so nothing to hit either
+    state.ToolbarRect = ScreenRect{};
+    state.StyleBarRect = ScreenRect{};
+    return;
+  }
   if (action == ToolbarAction::None) {
     DrawToolbar(ScreenRect{}, false);
+    DrawStyleBar(StyleBarHit{});
     return;
   }
   const ToolbarHit hit = ToolbarHitTest();
+  const StyleBarHit styleHit = StyleBarHitTest();
   DrawToolbar(hit.highlight, hit.highlighted);
+  DrawStyleBar(styleHit);
   if (action != ToolbarAction::Press) return;
+  if (ChooseFromStyleBar(styleHit)) {
+    Redraw();  // an open text box takes the new style
+    return;
+  }
   switch (hit.code) {
+    case kToolbarRectangle: case kToolbarEllipse: case kToolbarArrow: case kToolbarBrush: case kToolbarText:
+      ToggleTool(static_cast<ToolKind>(hit.code));
+      Redraw();
+      break;
+    case kToolbarUndo:
+      if (UndoAnnotation()) Redraw();
+      break;
     case kToolbarSave: SaveCapture(); break;
     case kToolbarCancel: CancelCapture(); break;
     case kToolbarFinish: FinishCapture(); break;

@@ -1,6 +1,8 @@
 #pragma once
 // The toolbar under (or over, or inside) the selection: one image strip, eleven hit areas,
-// hover and press highlights. Only save, cancel and finish act.
+// hover and press highlights. The first five buttons arm the annotation tools (the armed one
+// stays highlighted), the sixth undoes; save, cancel and finish end the capture. While a tool is
+// armed the style bar comes with it.
 
 #include "app/CaptureState.h"
 
@@ -27,6 +29,13 @@ ScreenRect PlaceToolbar(const ScreenRect& selection, int surfaceWidth, int surfa
 void ToolbarDispatch(ToolbarAction action);
 void DrawToolbar(const ScreenRect& highlight, bool highlighted);
 
+// The tool buttons are numbered as ToolKind.
+constexpr int kToolbarRectangle = 1;
+constexpr int kToolbarEllipse = 2;
+constexpr int kToolbarArrow = 3;
+constexpr int kToolbarBrush = 4;
+constexpr int kToolbarText = 5;
+constexpr int kToolbarUndo = 6;
 constexpr int kToolbarSave = 7;
 constexpr int kToolbarCancel = 10;
 constexpr int kToolbarFinish = 11;

@@ -1,3 +1,4 @@
+#include "app/AnnotationSession.h"
 #include "app/CaptureLife.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
@@ -54,7 +55,9 @@ void ResetCapture() {
   state.drag.Reset();
   state.SelectionRect = ScreenRect{};
   state.ToolbarRect = ScreenRect{};
+  state.StyleBarRect = ScreenRect{};
   state.MenuRect = ScreenRect{};
+  ForgetAnnotations();
   RepaintBase();
 }
 

@@ -7,7 +7,7 @@ void FinishCapture();
 void SaveCapture();
 // Releases the layers, closes the overlay, resets and shows the main window.
 void CancelCapture();
-// Forgets the selection and all interaction state; the overlay stays open, dimmed.
+// Forgets the selection, its annotations and all interaction state; the overlay stays open, dimmed.
 void ResetCapture();
 // ResetCapture, and the release of the click that chose it is ignored.
 void ReselectCapture();

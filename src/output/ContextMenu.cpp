@@ -1,10 +1,13 @@
 #include "output/ContextMenu.h"
 
+#include "app/AnnotationSession.h"
 #include "app/CaptureImages.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
 #include "app/Layers.h"
 #include "app/RoundedRect.h"
+#include "app/SelectionRenderer.h"
+#include "app/Toolbar.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 #include "gx/GxPath.h"
@@ -28,6 +31,22 @@ constexpr MenuRow kRows[] = {
 };
 
 ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 153, row.firstY + 22}; }
+
+// The tool rows arm their tool (staying armed when it is), then the menu closes.
+void ArmFromMenu(ToolKind kind) {
+  if (ArmedTool() != kind) ToggleTool(kind);
+  CloseMenu();
+}
+
+void UndoFromMenu() {
+  UndoAnnotation();
+  CloseMenu();
+}
+
+void HideOrShowTools() {
+  Capture().toolsHidden = !Capture().toolsHidden;
+  CloseMenu();
+}
 
 }  // namespace
 
@@ -109,10 +128,23 @@ void ContextMenu(MenuAction action) {
   DrawMenu(hit.highlight);
   if (action != MenuAction::Press) return;
   switch (hit.row) {
+    case kMenuRectangle: case kMenuEllipse: case kMenuArrow: case kMenuBrush: case kMenuText:
+      ArmFromMenu(static_cast<ToolKind>(hit.row));
+      break;
+    case kMenuUndo: UndoFromMenu(); break;
+    case kMenuHideTools: HideOrShowTools(); break;
     case kMenuReselect: ReselectCapture(); break;
     case kMenuFinish: FinishCapture(); break;
     case kMenuSave: SaveCapture(); break;
     case kMenuExit: CancelCapture(); break;
     default: break;
   }
+}
+
+void CloseMenu() {
+  CaptureState& state = Capture();
+  state.menuShown = 0;
+  state.MenuRect = ScreenRect{};
+  RedrawSelection(RedrawAction::ClearRects);
+  ToolbarDispatch(ToolbarAction::None);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The overlay's right-button menu, drawn from two images beside the cursor.
+// The overlay's right-button menu, drawn from two images beside the cursor. Its rows arm the
+// annotation tools, undo, reselect, finish, save, hide the toolbar or leave.
 
 #include <windows.h>
 
@@ -22,9 +23,19 @@ MenuHit MenuRowAt(int dx, int dy);
 MenuHit MenuHitTest();
 
 void ContextMenu(MenuAction action);
+// Closes the menu and draws the selection and toolbar without it.
+void CloseMenu();
 void DrawMenu(const ScreenRect& highlight);
 
+// The tool rows are numbered as ToolKind.
+constexpr int kMenuRectangle = 1;
+constexpr int kMenuEllipse = 2;
+constexpr int kMenuArrow = 3;
+constexpr int kMenuBrush = 4;
+constexpr int kMenuText = 5;
+constexpr int kMenuUndo = 6;
 constexpr int kMenuReselect = 7;
 constexpr int kMenuFinish = 8;
 constexpr int kMenuSave = 9;
+constexpr int kMenuHideTools = 10;
 constexpr int kMenuExit = 11;

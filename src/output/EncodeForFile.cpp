@@ -3,7 +3,7 @@
 #include "gx/GxBitmap.h"
 #include "gx/GxObject.h"
 #include "output/CropAndEncode.h"
-#include "output/SelectionOutput.h"
+#include "output/OutputImage.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ bool DecodesToSize(const Bytes& encoded, int width, int height) {
 
 Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText) {
   GxBitmap crop;
-  if (!SelectionBitmap(selection, crop)) return {};
+  if (!OutputBitmap(selection, crop)) return {};
   if (formatGuidText.empty()) formatGuidText = kBmpFormat;
   int status = -1;
   const Bytes encoded = EncodeBitmap(crop, formatGuidText, &status);

@@ -7,6 +7,6 @@
 #include "app/CaptureState.h"
 #include "gx/GxTypes.h"
 
-// The selection of the frozen screen in the format named by the GUID text; an empty text means
-// BMP (and says so afterwards). Empty bytes on any failure.
+// The selection as finishing and saving hand it out (OutputImage.h) in the format named by the
+// GUID text; an empty text means BMP (and says so afterwards). Empty bytes on any failure.
 Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText);

@@ -4,12 +4,12 @@
 #include "gx/GdiOwners.h"
 #include "output/Clipboard.h"
 #include "output/Commands.h"
-#include "output/SelectionOutput.h"
+#include "output/OutputImage.h"
 
 void FinishCapture() {
   CommandScope command;
   {
-    GdiObject<HBITMAP> selection(SelectionDib(Capture().SelectionRect));
+    GdiObject<HBITMAP> selection(OutputDib(Capture().SelectionRect));
     CopyDibToClipboard(TheOverlay().Handle(), selection.get());
   }
   CancelCapture();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AnnotationSession.h"
 #include "app/CaptureOverlay.h"
 #include "app/Desktop.h"
 #include "app/Globals.h"
@@ -72,7 +73,10 @@ std::string Difference(const Frame& plain, const Frame& damage, int width) {
 }  // namespace
 
 class RedrawIdentityTest : public OverlayTest {
- protected:
+ public:  // the scripts are handed around by member pointer
+  using Frames = std::function<void(const std::string&)>;
+  using Steps = void (RedrawIdentityTest::*)(const Frames&);
+
   // Windows for the candidate to show: one with a child, one cut off by the screen's corner.
   void SetUp() override {
     outer_ = std::make_unique<TestWindow>(480, 360, 300, 200);
@@ -83,19 +87,21 @@ class RedrawIdentityTest : public OverlayTest {
   void TearDown() override {
     OverlayTest::TearDown();
     SetRedrawMode(RedrawMode::Damage);
+    ChooseStyle(AnnotationStyle{});
     cornered_.reset();
     inner_.reset();
     outer_.reset();
   }
 
   // Opens a fresh overlay in the given mode and runs the script, calling `frame` after each step.
-  void Run(RedrawMode mode, const std::function<void(const std::string&)>& frame) {
+  void Run(RedrawMode mode, const Frames& frame, Steps script = &RedrawIdentityTest::Script) {
     if (TheOverlay().IsLoaded()) CancelCapture();
     SetRedrawMode(mode);
+    ChooseStyle(AnnotationStyle{});  // both runs start from the same style
     OverrideCursorPosition(POINT{5, 5});
     ASSERT_TRUE(TheOverlay().Load(false));
     frame("opened");
-    Script([&](const std::string& step) {
+    (this->*script)([&](const std::string& step) {
       if (TheOverlay().IsLoaded()) frame(step);
     });
   }
@@ -194,13 +200,89 @@ class RedrawIdentityTest : public OverlayTest {
     EXPECT_EQ(State().SelectionRect, (ScreenRect{690, 400, 692, 402}));
   }
 
+  // Annotating: every tool drawn over and across the selection's edge (Shift held for the
+  // ellipse), text typed, edited, restyled, kept by a click and dropped by Esc, undo and redo,
+  // the selection moved and resized under the shapes, the tools hidden, a reset.
+  void AnnotationScript(const Frames& frame) {
+    auto step = [&](const std::string& name, const std::function<void()>& act) {
+      act();
+      frame(name);
+    };
+    auto toolbar = [&](int dx, const std::string& name) {
+      const ScreenRect bar = State().ToolbarRect;
+      step(name + " hover", [&] { MoveTo(bar.left + dx, bar.top + 12); });
+      step(name + " press", [&] { Press(bar.left + dx, bar.top + 12); });
+      step(name + " release", [&] { Release(bar.left + dx, bar.top + 12); });
+    };
+    auto drag = [&](const std::string& name, const std::vector<POINT>& path, WPARAM keys) {
+      step(name + " press", [&] { Press(path.front().x, path.front().y); });
+      for (size_t i = 1; i < path.size(); ++i)
+        step(name + " " + std::to_string(i), [&] { Send(WM_MOUSEMOVE, path[i].x, path[i].y, MK_LBUTTON | keys); });
+      step(name + " release", [&] { Release(path.back().x, path.back().y); });
+    };
+    step("select press", [&] { Press(250, 150); });
+    step("select draw", [&] { MoveTo(650, 450); });
+    step("select release", [&] { Release(650, 450); });
+    toolbar(17, "rectangle");
+    drag("rectangle", {{300, 200}, {350, 240}, {500, 330}, {320, 210}, {700, 500}, {450, 300}}, 0);
+    toolbar(43, "ellipse");
+    drag("ellipse", {{400, 250}, {460, 280}, {520, 420}, {380, 200}}, MK_SHIFT);
+    toolbar(69, "arrow");
+    drag("arrow", {{600, 420}, {500, 300}, {300, 180}, {200, 100}}, 0);
+    toolbar(95, "brush");
+    drag("brush", {{270, 300}, {300, 330}, {340, 280}, {380, 340}, {420, 290}, {460, 350}, {700, 300}}, 0);
+    toolbar(121, "text");
+    step("text click", [&] { Press(280, 380); });
+    step("text click up", [&] { Release(280, 380); });
+    for (const std::wstring& piece : {std::wstring(L"Ab "), std::wstring(L"中文"), std::wstring(L"𠮷")})
+      step("type", [&] { Type(piece); });
+    step("enter", [&] { Key(VK_RETURN); });
+    step("type line", [&] { Type(L"xy"); });
+    step("backspace", [&] { Key(VK_BACK); });
+    step("left", [&] { Key(VK_LEFT); });
+    const ScreenRect styles = State().StyleBarRect;
+    step("colour", [&] { Press(styles.left + 143, styles.top + 12); });
+    step("colour up", [&] { Release(styles.left + 143, styles.top + 12); });
+    step("size", [&] { Press(styles.left + 17, styles.top + 12); });
+    step("size up", [&] { Release(styles.left + 17, styles.top + 12); });
+    step("text elsewhere", [&] { Press(500, 220); });
+    step("text elsewhere up", [&] { Release(500, 220); });
+    step("type there", [&] { Type(L"z"); });
+    step("esc drops it", [&] { Key(VK_ESCAPE); });
+    step("undo", [&] { Key('Z', kControl); });
+    step("undo again", [&] { Key('Z', kControl); });
+    step("redo", [&] { Key('Y', kControl); });
+    step("redo shift", [&] { Key('Z', kControl | kShift); });
+    toolbar(150, "undo button");
+    toolbar(121, "disarm");
+    step("inside", [&] { MoveTo(450, 400); });
+    step("move press", [&] { Press(450, 400); });
+    step("move 1", [&] { MoveTo(430, 390); });
+    step("move 2", [&] { MoveTo(330, 380); });
+    step("move release", [&] { Release(330, 380); });
+    const ScreenRect moved = State().SelectionRect;
+    step("corner", [&] { MoveTo(moved.right, moved.bottom); });
+    step("corner press", [&] { Press(moved.right, moved.bottom); });
+    step("corner 1", [&] { MoveTo(moved.right + 5, moved.bottom + 5); });
+    step("corner 2", [&] { MoveTo(moved.right + 200, moved.bottom + 80); });
+    step("corner release", [&] { Release(moved.right + 200, moved.bottom + 80); });
+    for (const char* name : {"hide", "show"}) {
+      step(std::string("menu ") + name, [&] { RightClick(400, 300); });
+      const ScreenRect menu = State().MenuRect;
+      step(name, [&] { Press(menu.left + 60, menu.top + 219); });
+      step(std::string(name) + " up", [&] { Release(menu.left + 60, menu.top + 219); });
+    }
+    step("reset", [&] { RightClick(5, 5); });
+    step("look", [&] { MoveTo(300, 300); });
+  }
+
   std::unique_ptr<TestWindow> outer_, inner_, cornered_;
 
   // Both modes through the whole script: every canvas byte the same after every step.
-  void ExpectSameFrames() {
+  void ExpectSameFrames(Steps script = &RedrawIdentityTest::Script, size_t minimumSteps = 60) {
     std::vector<std::pair<std::string, Frame>> plain;
-    Run(RedrawMode::Full, [&](const std::string& step) { plain.emplace_back(step, CanvasBytes()); });
-    ASSERT_GT(plain.size(), 60u);
+    Run(RedrawMode::Full, [&](const std::string& step) { plain.emplace_back(step, CanvasBytes()); }, script);
+    ASSERT_GT(plain.size(), minimumSteps) << "the last step: " << plain.back().first;
     ASSERT_EQ(plain.front().second.size(), static_cast<size_t>(ScreenWidth()) * static_cast<size_t>(ScreenHeight()));
 
     size_t index = 0;
@@ -209,8 +291,18 @@ class RedrawIdentityTest : public OverlayTest {
       ASSERT_EQ(step, plain[index].first);
       EXPECT_EQ(Difference(plain[index].second, CanvasBytes(), ScreenWidth()), "") << "after " << step;
       ++index;
-    });
+    }, script);
     EXPECT_EQ(index, plain.size());
+  }
+
+  void ExpectWindowShowsCanvas(RedrawMode mode, Steps script) {
+    Run(mode, [&](const std::string& step) {
+      PumpPendingMessages();  // the system redraws a newly shown window from what it was given
+      const Frame canvas = WithoutAlpha(CanvasBytes());
+      const Frame screen = WithoutAlpha(ScreenBytes(ScreenWidth(), ScreenHeight()));
+      EXPECT_EQ(Difference(canvas, screen, ScreenWidth()), "")
+          << (mode == RedrawMode::Full ? "full" : "damage") << ", after " << step;
+    }, script);
   }
 };
 
@@ -221,15 +313,10 @@ TEST_F(RedrawIdentityTest, AFailedScreenCopyLooksTheSameBothWays) {
   ExpectSameFrames();
 }
 
+TEST_F(RedrawIdentityTest, AnnotatingLooksTheSameBothWays) { ExpectSameFrames(&RedrawIdentityTest::AnnotationScript, 80); }
+
 TEST_F(RedrawIdentityTest, TheWindowShowsTheCanvasAfterEveryStep) {
   // The window gets only the rectangle a frame changed: nothing may be left out of it.
-  for (RedrawMode mode : {RedrawMode::Full, RedrawMode::Damage}) {
-    Run(mode, [&](const std::string& step) {
-      PumpPendingMessages();  // the system redraws a newly shown window from what it was given
-      const Frame canvas = WithoutAlpha(CanvasBytes());
-      const Frame screen = WithoutAlpha(ScreenBytes(ScreenWidth(), ScreenHeight()));
-      EXPECT_EQ(Difference(canvas, screen, ScreenWidth()), "")
-          << (mode == RedrawMode::Full ? "full" : "damage") << ", after " << step;
-    });
-  }
+  for (RedrawMode mode : {RedrawMode::Full, RedrawMode::Damage}) ExpectWindowShowsCanvas(mode, &RedrawIdentityTest::Script);
+  ExpectWindowShowsCanvas(RedrawMode::Damage, &RedrawIdentityTest::AnnotationScript);
 }

@@ -61,11 +61,13 @@ TEST_F(OverlayTest, TheMenuHighlightsTheRowUnderTheCursor) {
   EXPECT_NE(Canvas(x, y), RGB(255, 255, 255)) << "row 2 highlighted";
   EXPECT_EQ(Canvas(x, menu.top + 60), RGB(255, 255, 255)) << "row 3 not";
 
-  Press(menu.left + 60, menu.top + 10);  // row 1: highlights, no command
+  Press(menu.left + 60, menu.top + 10);  // row 1: arms the rectangle tool and closes the menu
   Release(menu.left + 60, menu.top + 10);
   EXPECT_TRUE(TheOverlay().IsLoaded());
-  EXPECT_EQ(State().menuShown, 1);
+  EXPECT_EQ(State().menuShown, 0);
 
+  RightClick(450, 150);
+  ASSERT_EQ(State().MenuRect, menu);
   MoveTo(menu.left + 60, menu.top + 240);
   Press(menu.left + 60, menu.top + 240);  // row 11: leave
   EXPECT_FALSE(TheOverlay().IsLoaded());

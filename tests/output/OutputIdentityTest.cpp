@@ -1,22 +1,25 @@
-// Finishing and saving cut the selection straight out of the frozen layer. What reaches the
-// clipboard and the encoders is byte for byte what the way through a BMP file of the whole canvas
-// and GDI+ delivered: the canvas showing the frozen layer alone, exported, decoded, cropped,
-// encoded and (for the clipboard) decoded again.
+// Finishing and saving cut the selection straight out of the frozen layer and the annotation
+// layer. What reaches the clipboard and the encoders is byte for byte what the way through a BMP
+// file of the whole canvas and GDI+ delivered: the canvas showing the frozen layer with the
+// annotations over the selection, exported, decoded, cropped, encoded and (for the clipboard)
+// decoded again.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "app/AnnotationSession.h"
 #include "app/Desktop.h"
 #include "app/Globals.h"
 #include "gx/GdiOwners.h"
+#include "gx/GxBitmap.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 #include "output/CanvasToBmp.h"
 #include "output/Clipboard.h"
 #include "output/CropAndEncode.h"
 #include "output/EncodeForFile.h"
-#include "output/SelectionOutput.h"
+#include "output/OutputImage.h"
 #include "support/OverlayFixture.h"
 
 namespace {
@@ -47,48 +50,70 @@ Bytes ClipboardBitmapBytes() {
   return bytes;
 }
 
+// Antialiased ink of two colours, partly transparent at its edges, across most of the selections.
+void Annotate() {
+  AnnotationStyle thick{0xFF20C040, 2};
+  KeepShape(OutlineShape{OutlineKind::Ellipse, GxPointF{150, 120}, GxPointF{560, 430}, thick});
+  KeepShape(BrushStroke{{{10, 10}, {300, 250}, {420, 180}, {790, 590}}, AnnotationStyle{}});
+  ASSERT_NE(AnnotationLayerSurface(), nullptr);
+}
+
 }  // namespace
 
 class OutputIdentityTest : public OverlayTest {
  protected:
-  // What finishing and saving used to start from: the canvas wiped down to the frozen layer,
-  // as a BMP file of the screen's size.
-  static Bytes CanvasFile() {
+  // The selection as finishing and saving used to hand it to CropAndEncode's encoder: the canvas
+  // wiped down to the frozen layer, the annotation layer blended over the selection, exported
+  // as a BMP file of the screen's size, decoded and cropped.
+  static Bytes TheOldWay(const ScreenRect& s, std::string& format) {
     const int width = ScreenWidth(), height = ScreenHeight();
     GxGraphics canvas;
     canvas.CreateSurface(width, height);
     canvas.AlphaBlendFrom(Objects().FrozenLayer.GetSurfaceDC(), 0, 0, width, height, 0, 0, width, height, 255, 0);
-    return CanvasToBmp(canvas.GetSurfaceDC(), width, height);
+    if (const GxGraphics* layer = AnnotationLayerSurface())
+      canvas.AlphaBlendFrom(layer->GetSurfaceDC(), s.left, s.top, s.right - s.left, s.bottom - s.top, s.left, s.top,
+                            s.right - s.left, s.bottom - s.top, 255, 1);
+    const Bytes file = CanvasToBmp(canvas.GetSurfaceDC(), width, height);
+    return CropAndEncode(file, s.left, s.top, s.right - s.left, s.bottom - s.top, format);
+  }
+
+  void ExpectClipboardAsBefore() {
+    for (const ScreenRect& s : kSelections) {
+      SCOPED_TRACE(Name(s));
+      std::string ownFormat;
+      ASSERT_TRUE(CopyBitmapToClipboard(Overlay(), TheOldWay(s, ownFormat)));
+      const Bytes before = ClipboardBitmapBytes();
+      ASSERT_FALSE(before.empty());
+
+      GdiObject<HBITMAP> dib(OutputDib(s));
+      ASSERT_TRUE(CopyDibToClipboard(Overlay(), dib.get()));
+      EXPECT_TRUE(ClipboardBitmapBytes() == before);
+    }
+  }
+
+  void ExpectFilesAsBefore() {
+    for (const std::string& format : {std::string(), kPngFormat, kBmpFormat, kJpegFormat, kGifFormat}) {
+      for (const ScreenRect& s : {kSelections[0], kSelections[2], kSelections[4], kSelections[6]}) {
+        SCOPED_TRACE(Name(s) + " as " + (format.empty() ? "the source's own format" : format));
+        std::string oldFormat = format, newFormat = format;
+        const Bytes before = TheOldWay(s, oldFormat);
+        const Bytes after = EncodeForFile(s, newFormat);
+        ASSERT_FALSE(after.empty());
+        EXPECT_TRUE(after == before) << after.size() << " bytes, before " << before.size();
+        EXPECT_EQ(newFormat, oldFormat);
+      }
+    }
   }
 };
 
 TEST_F(OutputIdentityTest, TheClipboardGetsTheBytesOfTheWayThroughTheCanvas) {
-  const Bytes canvas = CanvasFile();
-  for (const ScreenRect& s : kSelections) {
-    SCOPED_TRACE(Name(s));
-    std::string ownFormat;
-    const Bytes crop = CropAndEncode(canvas, s.left, s.top, s.right - s.left, s.bottom - s.top, ownFormat);
-    ASSERT_TRUE(CopyBitmapToClipboard(Overlay(), crop));
-    const Bytes before = ClipboardBitmapBytes();
-    ASSERT_FALSE(before.empty());
-
-    GdiObject<HBITMAP> dib(SelectionDib(s));
-    ASSERT_TRUE(CopyDibToClipboard(Overlay(), dib.get()));
-    EXPECT_TRUE(ClipboardBitmapBytes() == before);
-  }
+  ExpectClipboardAsBefore();
+  Annotate();
+  ExpectClipboardAsBefore();
 }
 
 TEST_F(OutputIdentityTest, TheEncodersGetTheBytesOfTheWayThroughTheCanvas) {
-  const Bytes canvas = CanvasFile();
-  for (const std::string& format : {std::string(), kPngFormat, kBmpFormat, kJpegFormat, kGifFormat}) {
-    for (const ScreenRect& s : {kSelections[0], kSelections[2], kSelections[4], kSelections[6]}) {
-      SCOPED_TRACE(Name(s) + " as " + (format.empty() ? "the source's own format" : format));
-      std::string oldFormat = format, newFormat = format;
-      const Bytes before = CropAndEncode(canvas, s.left, s.top, s.right - s.left, s.bottom - s.top, oldFormat);
-      const Bytes after = EncodeForFile(s, newFormat);
-      ASSERT_FALSE(after.empty());
-      EXPECT_TRUE(after == before) << after.size() << " bytes, before " << before.size();
-      EXPECT_EQ(newFormat, oldFormat);
-    }
-  }
+  ExpectFilesAsBefore();
+  Annotate();
+  ExpectFilesAsBefore();
 }

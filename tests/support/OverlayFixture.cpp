@@ -113,6 +113,11 @@ void OverlayTest::Key(WPARAM key, int modifiers) {
   SetKeyboardState(keys);
 }
 
+void OverlayTest::Type(const std::wstring& text) {
+  for (wchar_t unit : text)
+    if (Overlay()) SendMessageW(Overlay(), WM_CHAR, unit, 1);
+}
+
 void OverlayTest::Drag(int x1, int y1, int x2, int y2) {
   MoveTo(x1, y1);
   Press(x1, y1);

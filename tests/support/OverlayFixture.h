@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/CaptureState.h"
@@ -45,6 +46,8 @@ class OverlayTest : public ::testing::Test {
   void KeyEscape();
   // A WM_KEYDOWN with the modifiers held as the thread's key state says.
   void Key(WPARAM key, int modifiers = kNoModifiers);
+  // Characters as a Unicode window receives them, one UTF-16 code unit per WM_CHAR.
+  void Type(const std::wstring& text);
   void Drag(int x1, int y1, int x2, int y2);
   // Draws a selection and moves the cursor away from it, so no hover state is left behind.
   void Select(int left, int top, int right, int bottom);

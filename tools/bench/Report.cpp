@@ -11,7 +11,7 @@ const Step* Find(const BenchResults& results, const std::string& key) {
 }
 
 // Moves of the mouse are what the push floor bounds from below.
-bool IsMove(const Step& step) { return step.label.rfind("move:", 0) == 0; }
+bool IsMove(const Step& step) { return step.label.rfind("move:", 0) == 0 || step.label.rfind("annotate:", 0) == 0; }
 
 }  // namespace
 

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "MemoryMonitor.h"
 #include "SaveDialogDriver.h"
 #include "SyntheticScreen.h"
+#include "app/AnnotationSession.h"
 #include "app/CaptureOverlay.h"
 #include "app/CaptureState.h"
 #include "app/Desktop.h"
@@ -43,6 +45,8 @@ class Driver {
   void TimeMoving();
   void TimeToolbarHover();
   void TimeMenuHover();
+  void ClickToolbar(int dx);
+  void TimeAnnotating();
   void TimeFloor();
   void TimeFinish();
   void TimeFinishSmall();
@@ -154,6 +158,44 @@ void Driver::TimeMenuHover() {
   Send(WM_LBUTTONUP, menu.right + 40, menu.bottom + 40);
 }
 
+void Driver::ClickToolbar(int dx) {
+  const ScreenRect toolbar = State().ToolbarRect;
+  MoveTo(toolbar.left + dx, toolbar.top + 12);
+  Send(WM_LBUTTONDOWN, toolbar.left + dx, toolbar.top + 12, MK_LBUTTON);
+  Send(WM_LBUTTONUP, toolbar.left + dx, toolbar.top + 12);
+}
+
+// Drawing inside the selection with an armed tool, over the same stretch as drawing the
+// selection: a rectangle from near its top-left corner to near its bottom-right one, then a
+// brush stroke along the same diagonal, waving across it.
+void Driver::TimeAnnotating() {
+  const ScreenRect s = State().SelectionRect;
+  const int x1 = s.left + (s.right - s.left) / 10, y1 = s.top + (s.bottom - s.top) / 10;
+  const int x2 = s.right - (s.right - s.left) / 10, y2 = s.bottom - (s.bottom - s.top) / 10;
+  const int moves = options_.moves;
+  struct Tool {
+    int dx;
+    const char *key, *label;
+  };
+  for (const Tool& tool : {Tool{17, "annotate-rectangle", "annotate: rectangle"},
+                           Tool{95, "annotate-brush", "annotate: brush"}}) {
+    ClickToolbar(tool.dx);
+    if (ArmedTool() == ToolKind::None) Warn("no tool was armed");
+    const bool wave = tool.dx == 95;
+    Samples& drawing = Row(tool.key, tool.label);
+    MoveTo(x1, y1);
+    Send(WM_LBUTTONDOWN, x1, y1, MK_LBUTTON);
+    for (int i = 1; i <= moves; ++i) {
+      const double t = static_cast<double>(i) / moves;
+      const int across = wave ? static_cast<int>((y2 - y1) / 8.0 * std::sin(4 * 3.14159265 * t)) : 0;
+      drawing.Add(Send(WM_MOUSEMOVE, x1 + static_cast<int>((x2 - x1) * t), y1 + static_cast<int>((y2 - y1) * t) + across,
+                       MK_LBUTTON));
+    }
+    Send(WM_LBUTTONUP, x2, y2);
+  }
+  if (KeptAnnotations().Shapes().size() != 2) Warn("annotating kept no rectangle and stroke");
+}
+
 // What the platform costs whatever the program does, measured on the open overlay's own canvas:
 // a push of the window with a one-pixel dirty rectangle, and one blend over the whole canvas.
 // Last before closing: the blend leaves the canvas showing the frozen screen.
@@ -234,6 +276,7 @@ BenchResults Driver::Run() {
   TimeMoving();
   TimeToolbarHover();
   TimeMenuHover();
+  TimeAnnotating();
   TimeFloor();
   Close();
   TimeFinish();

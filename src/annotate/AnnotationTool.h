@@ -1,0 +1,54 @@
+#pragma once
+// The tools that make annotations, behind one interface: the overlay hands an armed tool the
+// presses inside the selection, the moves and releases that follow, and (for text) the keys and
+// typed characters; the tool says what it shows meanwhile and hands over the shapes to keep.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "annotate/Shape.h"
+
+// The order of the toolbar's tool buttons and the menu's tool rows, 1 to 5.
+enum class ToolKind { None, Rectangle, Ellipse, Arrow, Brush, Text };
+
+enum class EditKey { NewLine, Backspace, Delete, Left, Right, Up, Down, Home, End };
+
+class AnnotationTool {
+ public:
+  virtual ~AnnotationTool() = default;
+
+  // A left press strictly inside the selection, in screen pixels, drawing in `style`. What the
+  // press closes (a text box open elsewhere) comes back, to be kept.
+  virtual std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) = 0;
+  // The mouse moved with the button held; `constrained` (Shift) squares rectangles and ellipses.
+  virtual void Move(GxPointF to, bool constrained) = 0;
+  // The button went up: the shape to keep, if the press made one.
+  virtual std::optional<Shape> Release() = 0;
+  // Between a press and its release.
+  virtual bool Pressed() const = 0;
+  // Ends whatever is under way (a shape being drawn, a text box) and hands over what to keep.
+  virtual std::optional<Shape> Close() = 0;
+
+  // What the tool shows beyond the kept shapes: a shape being drawn, a text box and its caret.
+  virtual bool Working() const = 0;
+  // Rectangles (screen pixels, possibly overlapping) whose union holds all of it.
+  virtual std::vector<RECT> WorkParts() const = 0;
+  virtual void DrawWork(GxGraphics& target) const = 0;
+
+  // A new style chosen while the tool works: an open text box takes it.
+  virtual void Restyle(const AnnotationStyle&) {}
+
+  // Text only. Whether a text box is open, taking keys and characters.
+  virtual bool Typing() const { return false; }
+  virtual void Type(const std::wstring&) {}
+  virtual void Edit(EditKey) {}
+  // Closes the text box without keeping it.
+  virtual void Discard() {}
+  // The caret, in screen pixels, while a text box is open.
+  virtual std::optional<GxRectF> Caret() const { return std::nullopt; }
+};
+
+// A new tool of that kind; null for ToolKind::None.
+std::unique_ptr<AnnotationTool> MakeTool(ToolKind kind);

@@ -1,0 +1,13 @@
+#pragma once
+// Freehand strokes (see Shape.h).
+
+#include "annotate/Shape.h"
+
+void DrawStroke(GxGraphics& target, const BrushStroke& stroke);
+RECT StrokeBounds(const BrushStroke& stroke);
+std::vector<RECT> StrokeParts(const BrushStroke& stroke);
+
+// The stroke as cubic Bézier segments through every point: the first point, then two control
+// points and the next point per segment. A smooth curve (Catmull-Rom) whose segments stay within
+// the box of their four points.
+std::vector<GxPointF> StrokeCurve(const std::vector<GxPointF>& points);
