@@ -46,10 +46,17 @@ void DrawFrame(GxGraphics& surface, int w, int h, const RECT& part, bool handles
   }
 }
 
-void DrawLabelText(GxGraphics& surface, GxSolidBrush& brush, const std::string& text) {
+void DrawLabelBox(GxGraphics& surface) {
+  GxSolidBrush brush;
+  brush.Create(0xFF000000);
+  surface.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
+}
+
+void DrawLabelText(GxGraphics& surface, const std::string& text) {
   GxFont font;
   CreateLabelFont(font, 11);
-  brush.SetColor(0xFFFFFFFF);
+  GxSolidBrush brush;
+  brush.Create(0xFFFFFFFF);
   surface.DrawString(text, font, brush, GxRectF{8, 2, 62, 14});
 }
 
@@ -97,21 +104,18 @@ void DrawSelection(int left, int top, int right, int bottom) {
   int w = right - left, h = bottom - top;
   if (w == 0) w = 1;
   if (h == 0) h = 1;
-  GxGraphics labelBox, labelText;
-  labelBox.CreateSurface(kLabelWidth, kLabelHeight);
-  labelText.CreateSurface(kLabelWidth, kLabelHeight);
-
   DrawFramed(left, top, w, h, true);
-  GxSolidBrush brush;
-  brush.Create(0xFF000000);
-  labelBox.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
-  DrawLabelText(labelText, brush, SizeLabel(Capture().SelectionRect));
+  // Both kept like the frame: a selection that keeps its size keeps its label.
+  const std::string text = SizeLabel(Capture().SelectionRect);
+  const SurfaceUse labelBox = DrawnSurface("label box", "", kLabelWidth, kLabelHeight, DrawLabelBox);
+  const SurfaceUse labelText = DrawnSurface("label text", text, kLabelWidth, kLabelHeight,
+                                            [&](GxGraphics& surface) { DrawLabelText(surface, text); });
 
   const bool above = top >= 23;
   const int labelY = above ? top - 23 : top + 1;
   const int textX = above ? left : left - 2;  // inside the selection the text sits 2 px left
-  BlendOntoCanvas(labelBox, left, labelY, 128, true);
-  BlendOntoCanvas(labelText, textX, labelY, 255, true);
+  BlendOntoCanvas(*labelBox, left, labelY, 128, true);
+  BlendOntoCanvas(*labelText, textX, labelY, 255, true);
 }
 
 void DrawCandidate(const ScreenRect& window) {
