@@ -109,7 +109,7 @@ class CanvasKnowledge {
     work.Remove(frozen_);
     pushed_.Keep(work);
     const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
-    const SurfaceBits pixels = Objects().FrozenLayer.GetSurfaceBits();
+    const SurfaceBits pixels = frozen.GetSurfaceBits();
     for (const RECT& part : work.Rects()) CopyFrozen(canvas, pixels, part);
     owed_.Remove(area);
     base_.Remove(area);
