@@ -7,19 +7,13 @@
 #include "app/CaptureImages.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
-#include "app/RoundedRect.h"
+#include "app/ToolbarLook.h"
 #include "gx/GxGraphics.h"
-#include "gx/GxPath.h"
 #include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
 
 namespace {
 
-// The toolbar's colours.
-constexpr unsigned kBoxFill = 0xFFDEEEFF;
-constexpr unsigned kBoxOutline = 0xFF00AEFF;
-constexpr unsigned kHighlightFill = 0xFFAFE5FF;
-constexpr unsigned kHighlightOutline = 0xFF2A87E4;
 constexpr unsigned kSwatchOutline = 0xFF666666;
 
 // As wide and high as the toolbar and laid out like its buttons: three 22-pixel size buttons
@@ -37,32 +31,6 @@ constexpr float kSwatchSize = 12;
 constexpr int kGap = 2;  // between the toolbar's surface and the bar's
 
 ScreenRect Slot(int x, int width) { return ScreenRect{x, kTop, x + width, kBottom}; }
-
-void DrawHighlight(GxGraphics& surface, const ScreenRect& h) {
-  GxPath path;
-  path.Create();
-  AddRoundedRect(path, static_cast<float>(h.left), static_cast<float>(h.top), static_cast<float>(h.right - h.left + 2),
-                 static_cast<float>(h.bottom - h.top + 2), 3);
-  GxSolidBrush brush;
-  brush.Create(kHighlightFill);
-  GxPen pen;
-  pen.Create(kHighlightOutline, 1.0f);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-}
-
-void DrawBox(GxGraphics& surface) {
-  GxPath path;
-  path.Create();
-  AddRoundedRect(path, 0, 0, static_cast<float>(surface.GetSurfaceWidth() + 2),
-                 static_cast<float>(surface.GetSurfaceHeight()), 3);
-  GxSolidBrush brush;
-  brush.Create(kBoxFill);
-  GxPen pen;
-  pen.Create(kBoxOutline, 1.0f);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-}
 
 // A swatch-outlined shape in `colour`, centred on (cx, cy).
 void DrawMark(GxGraphics& surface, bool round, float cx, float cy, float size, unsigned colour) {
@@ -86,19 +54,19 @@ constexpr float kMiddleY = 12.5f;
 
 // The box, a separator, the sizes and the colours with the chosen ones and `hover` highlighted.
 void Paint(GxGraphics& surface, const AnnotationStyle& style, const StyleBarHit& hover) {
-  DrawBox(surface);
+  PaintToolbarBox(surface);
   GxPen separator;
   separator.Create(kSeparator, 1.0f);
   surface.DrawLine(separator, kSeparatorX, 6, kSeparatorX, 20);
   for (int i = 0; i < kStyleSizes; ++i) {
     const ScreenRect slot = Slot(kFirstSizeX + i * kSizeStep, kSizeWidth);
-    if (i == style.size || (hover.item == StyleItem::Size && hover.index == i)) DrawHighlight(surface, slot);
+    if (i == style.size || (hover.item == StyleItem::Size && hover.index == i)) PaintToolbarHighlight(surface, slot);
     DrawMark(surface, true, Centre(slot), kMiddleY, kDotDiameters[i], style.colour);
   }
   const std::array<std::uint32_t, kPaletteSize>& palette = Palette();
   for (int i = 0; i < kPaletteSize; ++i) {
     const ScreenRect slot = Slot(kFirstColourX + i * kColourStep, kColourWidth);
-    if (palette[i] == style.colour || (hover.item == StyleItem::Colour && hover.index == i)) DrawHighlight(surface, slot);
+    if (palette[i] == style.colour || (hover.item == StyleItem::Colour && hover.index == i)) PaintToolbarHighlight(surface, slot);
     DrawMark(surface, false, Centre(slot), kMiddleY, kSwatchSize, palette[i]);
   }
 }

@@ -7,22 +7,14 @@
 #include "app/CaptureImages.h"
 #include "app/Desktop.h"
 #include "app/FrameDamage.h"
-#include "app/RoundedRect.h"
 #include "app/SelectionRenderer.h"
 #include "app/StyleBar.h"
+#include "app/ToolbarLook.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
-#include "gx/GxPath.h"
-#include "gx/GxPen.h"
-#include "gx/GxSolidBrush.h"
 #include "output/Commands.h"
 
 namespace {
-
-constexpr unsigned kBoxFill = 0xFFDEEEFF;
-constexpr unsigned kBoxOutline = 0xFF00AEFF;
-constexpr unsigned kHighlightFill = 0xFFAFE5FF;
-constexpr unsigned kHighlightOutline = 0xFF2A87E4;
 
 struct ToolbarButton {
   int code, firstDx, lastDx;
@@ -41,16 +33,6 @@ constexpr ToolbarButton kButtons[] = {
 
 bool IsHighlight(const ScreenRect& h) { return h.left != 0 && h.top != 0 && h.right != 0 && h.bottom != 0; }
 
-void DrawHighlight(GxGraphics& surface, GxPath& path, GxSolidBrush& brush, GxPen& pen, const ScreenRect& h) {
-  brush.SetColor(kHighlightFill);
-  pen.SetColor(kHighlightOutline);
-  path.Reset();
-  AddRoundedRect(path, static_cast<float>(h.left), static_cast<float>(h.top), static_cast<float>(h.right - h.left + 2),
-                 static_cast<float>(h.bottom - h.top + 2), 3);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-}
-
 // The armed tool's button keeps its highlight: it looks pressed while the tool is armed.
 ScreenRect ArmedHighlight() {
   const int code = static_cast<int>(ArmedTool());
@@ -61,18 +43,9 @@ ScreenRect ArmedHighlight() {
 
 // The box, the armed button's highlight, the one under the cursor, and the strip over them.
 void Paint(GxGraphics& surface, const GxImage& strip, const ScreenRect& armed, const ScreenRect& hover) {
-  GxPath path;
-  path.Create();
-  AddRoundedRect(path, 0, 0, static_cast<float>(surface.GetSurfaceWidth() + 2),
-                 static_cast<float>(surface.GetSurfaceHeight()), 3);
-  GxSolidBrush brush;
-  brush.Create(kBoxFill);
-  GxPen pen;
-  pen.Create(kBoxOutline, 1.0f);
-  surface.FillPath(brush, path);
-  surface.DrawPath(pen, path);
-  if (IsHighlight(armed)) DrawHighlight(surface, path, brush, pen, armed);
-  if (IsHighlight(hover)) DrawHighlight(surface, path, brush, pen, hover);
+  PaintToolbarBox(surface);
+  if (IsHighlight(armed)) PaintToolbarHighlight(surface, armed);
+  if (IsHighlight(hover)) PaintToolbarHighlight(surface, hover);
   surface.DrawImageStretched(strip, 1, 1, static_cast<float>(strip.GetWidth()), static_cast<float>(strip.GetHeight()));
 }
 
