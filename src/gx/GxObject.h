@@ -6,8 +6,10 @@
 
 #include "gx/GdiplusApi.h"
 
-// GDI+ Status of the most recent wrapper call (0 = Ok). Meaningful only right after that call.
-inline int LastStatus = 0;
+// GDI+ Status of the most recent wrapper call on this thread (0 = Ok), like the system's last
+// error: a save encodes on a thread of its own, whose calls must not overwrite what the window's
+// thread is about to read. Meaningful only right after that call.
+inline thread_local int LastStatus = 0;
 
 enum GxStatus : int {
   GxOk = 0,

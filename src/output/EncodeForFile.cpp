@@ -17,12 +17,14 @@ bool DecodesToSize(const Bytes& encoded, int width, int height) {
 Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText) {
   GxBitmap crop;
   if (!OutputBitmap(selection, crop)) return {};
+  return EncodeCropForFile(crop, formatGuidText);
+}
+
+Bytes EncodeCropForFile(GxBitmap& crop, std::string& formatGuidText) {
   if (formatGuidText.empty()) formatGuidText = kBmpFormat;
   int status = -1;
   const Bytes encoded = EncodeBitmap(crop, formatGuidText, &status);
   // Some encoders write a header and stop, yet answer Ok: only a picture that reads back counts.
-  if (status != GxOk || encoded.empty() ||
-      !DecodesToSize(encoded, selection.right - selection.left, selection.bottom - selection.top))
-    return {};
+  if (status != GxOk || encoded.empty() || !DecodesToSize(encoded, crop.GetWidth(), crop.GetHeight())) return {};
   return encoded;
 }

