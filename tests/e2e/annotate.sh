@@ -11,12 +11,8 @@ RECTANGLE=17 TEXT=121 UNDO=150 SAVE=181 FINISH=294
 
 clipboard_after_finish() {
   toolbar $FINISH
-  local size=
-  for _ in $(seq 30); do
-    sleep 1
-    size=$(wine "$BUILD/bin/clipdump.exe" "$(winepath -w "$WORK/clip.bmp")" 2>/dev/null | tr -d '\r')
-    [ -n "$size" ] && break
-  done
+  local size
+  size=$(clipboard_bitmap 30)
   [ "$size" = "200 200" ] || fail "clipboard bitmap size '$size', expected '200 200'"
 }
 
@@ -60,12 +56,7 @@ xdotool mousemove 530 550 click 1; sleep 0.5
 xdotool type --delay 60 "Hi there"
 sleep 0.5
 toolbar $SAVE
-for _ in $(seq 150); do
-  xdotool search --name '另存为|Save' >/dev/null 2>&1 && break
-  sleep 0.2
-done
-xdotool search --name '另存为|Save' >/dev/null 2>&1 || fail "the save dialog did not open"
-sleep 1
+wait_for_save_dialog
 target="$WORK/typed"
 type_file_name "$(winepath -w "$target")"
 xdotool key Return

@@ -39,15 +39,7 @@ drag 1000 800 7400 4100
 xdotool mousemove 4200 2450; sleep 0.5
 xdotool click --repeat 2 --delay 80 1
 
-size=
-for _ in $(seq 60); do
-  sleep 1
-  size=$(wine "$BUILD/bin/clipdump.exe" "$(winepath -w "$WORK/clip.bmp")" 2>/dev/null | tr -d '\r')
-  [ -n "$size" ] && break
-done
-[ "$size" = "6400 3300" ] || fail "clipboard bitmap size '$size', expected '6400 3300'"
-diff=$(differing_pixels 1000 800 6400 3300 "$WORK/clip.bmp")
-[ "$diff" = "0" ] || fail "$diff pixels differ from the screen"
+expect_clipboard 1000 800 6400 3300 60
 xdotool search --name 'Vexo' >/dev/null || fail "the main window is gone"
 peak=$(awk '/VmHWM/ { printf "%d MB", $2 / 1024 }' "/proc/$PROGRAM_PID/status" 2>/dev/null)
 echo "PASS: 6400 x 3300 selection of a $SIZE screen copied exactly (peak resident ${peak:-unknown})"

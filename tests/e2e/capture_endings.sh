@@ -14,10 +14,6 @@ expect_state() {  # state what
 }
 expect_open() { expect_state "disabled overlay -" "$1"; sleep 0.5; }
 expect_idle() { expect_state "enabled - front" "$1"; }
-wait_for_window() {  # title pattern
-  for _ in $(seq 150); do xdotool search --name "$1" >/dev/null 2>&1 && { sleep 1; return 0; }; sleep 0.2; done
-  fail "no window '$1'"
-}
 # The toolbar's fill colour near its top-left corner, for a selection whose bottom-right corner is
 # at (right, bottom): the toolbar is shown under it.
 toolbar_under() { [ "$(screen_pixel $(( $1 - 329 + 14 )) $(( $2 + 10 )))" = "222 238 255" ]; }
@@ -62,7 +58,7 @@ drag 500 400 700 600
 xdotool mousemove 550 450 click 3
 sleep 1
 xdotool mousemove $(( 554 + 60 )) $(( 454 + 190 )) click 1
-wait_for_window '另存为|Save'
+wait_for_save_dialog
 xdotool type --delay 20 'Z:\sys\shot'
 xdotool key Return
 wait_for_window '保存失败'
@@ -75,7 +71,7 @@ toolbar_under 700 600 || fail "the selection's toolbar is not back after the fai
 
 # A save that works ends the capture, and one press starts the next.
 xdotool mousemove $(( 700 - 329 + 181 )) 618 click 1
-wait_for_window '另存为|Save'
+wait_for_save_dialog
 xdotool type --delay 20 "$(winepath -w "$WORK/saved")"
 xdotool key Return
 for _ in $(seq 150); do [ -s "$WORK/saved.png" ] && break; sleep 0.2; done

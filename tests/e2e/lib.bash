@@ -84,18 +84,37 @@ differing_pixels() {  # x y w h file
   compare -metric AE "$WORK/expected.png" "$5" null: 2>&1
 }
 
-# The clipboard holds exactly the picture's (x, y, w, h).
-expect_clipboard() {  # x y w h
-  local size diff
-  for _ in $(seq 30); do
+# Waits up to `seconds` (30) for a bitmap on the clipboard and saves it as $WORK/clip.bmp; prints
+# its size as "W H", or nothing when none came.
+clipboard_bitmap() {  # [seconds]
+  local size=
+  for _ in $(seq $(( ${1:-30} * 2 ))); do
     size=$(wine "$BUILD/bin/clipdump.exe" "$(winepath -w "$WORK/clip.bmp")" 2>/dev/null | tr -d '\r')
     [ -n "$size" ] && break
     sleep 0.5
   done
+  echo "$size"
+}
+
+# The clipboard holds exactly the picture's (x, y, w, h).
+expect_clipboard() {  # x y w h [seconds]
+  local size diff
+  size=$(clipboard_bitmap "${5:-15}")
   [ "$size" = "$3 $4" ] || fail "clipboard bitmap size '$size', expected '$3 $4'"
   diff=$(differing_pixels "$1" "$2" "$3" "$4" "$WORK/clip.bmp")
   [ "$diff" = "0" ] || fail "$diff pixels differ from the screen"
 }
+
+# Waits for a window whose title matches, then a moment more for it to take input.
+wait_for_window() {  # title-pattern [what]
+  for _ in $(seq 150); do xdotool search --name "$1" >/dev/null 2>&1 && { sleep 1; return 0; }; sleep 0.2; done
+  fail "${2:-a window '$1'} did not appear"
+}
+wait_for_no_window() {  # title-pattern what
+  for _ in $(seq 150); do xdotool search --name "$1" >/dev/null 2>&1 || return 0; sleep 0.2; done
+  fail "$2 did not go away"
+}
+wait_for_save_dialog() { wait_for_window '另存为|Save' "the save dialog"; }
 
 # Presses a key (with modifiers, as xdotool names them) the given number of times.
 key_times() {  # count key

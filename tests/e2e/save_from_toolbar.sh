@@ -9,12 +9,7 @@ press_start_button
 drag 500 400 700 600
 # The toolbar sits under the selection, right-aligned: its save button is at dx 170–192.
 xdotool mousemove $(( 700 - 329 + 181 )) 618 click 1
-for _ in $(seq 150); do
-  xdotool search --name '另存为|Save' >/dev/null 2>&1 && break
-  sleep 0.2
-done
-xdotool search --name '另存为|Save' >/dev/null 2>&1 || fail "the save dialog did not open"
-sleep 1
+wait_for_save_dialog
 target="$WORK/saved"
 xdotool type --delay 20 "$(winepath -w "$target")"
 xdotool key Return

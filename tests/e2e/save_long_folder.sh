@@ -11,9 +11,7 @@ start_program
 press_start_button
 drag 500 400 700 600
 xdotool mousemove $(( 700 - 329 + 181 )) 618 click 1
-for _ in $(seq 150); do xdotool search --name '另存为|Save' >/dev/null 2>&1 && break; sleep 0.2; done
-xdotool search --name '另存为|Save' >/dev/null 2>&1 || fail "the save dialog did not open"
-sleep 1
+wait_for_save_dialog
 type_file_name "$(winepath -w "$folder")\\截图长路径保存测试"
 xdotool key Return
 target="$folder/截图长路径保存测试.png"

@@ -4,14 +4,6 @@
 # is written; No keeps it byte for byte and brings the dialog back, Yes replaces it.
 source "$(dirname "$0")/lib.bash"
 
-wait_for_window() {  # title-pattern what
-  for _ in $(seq 150); do xdotool search --name "$1" >/dev/null 2>&1 && return 0; sleep 0.2; done
-  fail "$2 did not appear"
-}
-wait_for_no_window() {  # title-pattern what
-  for _ in $(seq 150); do xdotool search --name "$1" >/dev/null 2>&1 || return 0; sleep 0.2; done
-  fail "$2 did not go away"
-}
 open_save_dialog() {
   press_start_button
   drag 500 400 700 600
