@@ -96,50 +96,32 @@ class CanvasKnowledge {
     base_.Add(due);
   }
 
-  // The frozen layer copied over `rect`: the result does not depend on what was there, so
-  // neither an owed base nor pixels that already show the frozen screen need any work.
-  void ShowFrozen(const RECT& rect) {
+  // The frozen layer copied over `rect`, and the annotation layer blended over it when there is
+  // one: the result does not depend on what was there, so neither an owed base nor pixels that
+  // already show the same need any work.
+  void ShowSelection(const RECT& rect, const GxGraphics* layer) {
     GxGraphics& frozen = Objects().FrozenLayer;
-    if (!Divisible(frozen, rect)) {
+    if (!Divisible(frozen, rect) || (layer && !Divisible(*layer, rect))) {
       BlendWhole(frozen, rect, POINT{0, 0}, 255, false);
+      if (layer) BlendWhole(*layer, rect, POINT{0, 0}, 255, true);
       return;
     }
+    Region& shows = layer ? annotated_ : frozen_;
     Region area = Clipped(rect);
     Region work = area.Copy();
-    work.Remove(frozen_);
-    pushed_.Keep(work);
-    const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
-    const SurfaceBits pixels = frozen.GetSurfaceBits();
-    for (const RECT& part : work.Rects()) CopyFrozen(canvas, pixels, part);
-    owed_.Remove(area);
-    base_.Remove(area);
-    annotated_.Remove(area);
-    frozen_.Add(area);
-  }
-
-  // The frozen layer and the annotation layer over it, in `rect`: like ShowFrozen, what was
-  // there before does not matter, and pixels that already show both need no work.
-  void ShowAnnotated(const RECT& rect, const GxGraphics& layer) {
-    GxGraphics& frozen = Objects().FrozenLayer;
-    if (!Divisible(frozen, rect) || !Divisible(layer, rect)) {
-      BlendWhole(frozen, rect, POINT{0, 0}, 255, false);
-      BlendWhole(layer, rect, POINT{0, 0}, 255, true);
-      return;
-    }
-    Region area = Clipped(rect);
-    Region work = area.Copy();
-    work.Remove(annotated_);
+    work.Remove(shows);
     pushed_.Keep(work);
     const SurfaceBits canvas = Objects().OverlayCanvas.GetSurfaceBits();
     const SurfaceBits pixels = frozen.GetSurfaceBits();
     for (const RECT& part : work.Rects()) {
       CopyFrozen(canvas, pixels, part);
-      Blend(layer, part, POINT{0, 0}, 255, true);
+      if (layer) Blend(*layer, part, POINT{0, 0}, 255, true);
     }
     owed_.Remove(area);
     base_.Remove(area);
     frozen_.Remove(area);
-    annotated_.Add(area);
+    annotated_.Remove(area);
+    shows.Add(area);
   }
 
   // The annotation layer changed in `rect`: the canvas shows its old pixels there.
@@ -261,16 +243,6 @@ void PaintBase() {
   PaintWholeBase();
 }
 
-void ShowFrozen(int x, int y, int width, int height) {
-  const RECT rect = Rect(x, y, width, height);
-  if (Tracking()) {
-    Knowledge().ShowFrozen(rect);
-    return;
-  }
-  Knowledge().Forget();
-  Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
-}
-
 void BlendOntoCanvas(const GxGraphics& surface, int x, int y, int alpha, bool perPixelAlpha) {
   const RECT rect = Rect(x, y, surface.GetSurfaceWidth(), surface.GetSurfaceHeight());
   if (Tracking()) {
@@ -282,18 +254,14 @@ void BlendOntoCanvas(const GxGraphics& surface, int x, int y, int alpha, bool pe
 }
 
 void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer) {
-  if (!layer) {
-    ShowFrozen(x, y, width, height);
-    return;
-  }
   const RECT rect = Rect(x, y, width, height);
   if (Tracking()) {
-    Knowledge().ShowAnnotated(rect, *layer);
+    Knowledge().ShowSelection(rect, layer);
     return;
   }
   Knowledge().Forget();
   Blend(Objects().FrozenLayer, rect, POINT{0, 0}, 255, false);
-  Blend(*layer, rect, POINT{0, 0}, 255, true);
+  if (layer) Blend(*layer, rect, POINT{0, 0}, 255, true);
 }
 
 void AnnotationsChanged(const RECT& rect) {

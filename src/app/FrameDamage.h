@@ -40,8 +40,6 @@ class MessageFrame {
 
 // The base over the whole canvas.
 void PaintBase();
-// The frozen screen as it is over (x, y, width, height) of the canvas.
-void ShowFrozen(int x, int y, int width, int height);
 // The frozen screen with a screen-sized layer of premultiplied pixels (the annotations) blended
 // over it, in (x, y, width, height) of the canvas; the frozen screen alone without a layer.
 void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer);
