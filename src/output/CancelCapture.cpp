@@ -28,7 +28,8 @@ void BringBackMainWindow() {
 void CancelCapture() {
   CommandScope command;
   Globals& objects = Objects();
-  // First: a kept image looks straight at the frozen layer's pixels.
+  // First, as a kept image looks straight at the frozen layer's pixels; the next opening runs it
+  // again before anything else.
   ForgetCapture();
   objects.FrozenLayer.Delete();
   objects.DimLayer.Delete();
@@ -37,7 +38,6 @@ void CancelCapture() {
   objects.OverlaySubclass.Unsubclass();
   TheOverlay().Close();
   ResetCapture();
-  ForgetCapture();
   BringBackMainWindow();
 }
 
