@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/LabelFont.h"
+#include "gx/LabelFont.h"
 #include "gx/GxSolidBrush.h"
 
 namespace {

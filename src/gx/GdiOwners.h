@@ -4,55 +4,23 @@
 
 #include <windows.h>
 
-class ScreenDC {
- public:
-  ScreenDC() : dc_(GetDC(nullptr)) {}
-  ~ScreenDC() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  HDC get() const { return dc_; }
+#include "gx/UniqueHandle.h"
 
- private:
-  HDC dc_;
+// The screen's device context, given back with ReleaseDC.
+struct ScreenDCTraits {
+  using Handle = HDC;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle handle) { ReleaseDC(nullptr, handle); }
 };
 
-class MemoryDC {
+class ScreenDC : public UniqueHandle<ScreenDCTraits> {
  public:
-  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
+  ScreenDC() : UniqueHandle(GetDC(nullptr)) {}
 };
 
-template <typename Handle>
-class GdiObject {
+class MemoryDC : public UniqueHandle<MemoryDCTraits> {
  public:
-  explicit GdiObject(Handle handle = nullptr) : handle_(handle) {}
-  ~GdiObject() { reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  Handle get() const { return handle_; }
-  // Gives the handle away (to the clipboard, say); the owner no longer deletes it.
-  Handle release() {
-    Handle handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-  void reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_;
+  explicit MemoryDC(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
 class Selection {

@@ -2,9 +2,10 @@
 
 #include "output/FileReplacement.h"
 #include "output/ReplaceQuestion.h"
-#include "output/SaveCapture.h"
 #include "win/FileDialog.h"
 #include "win/FileDialogText.h"
+
+const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
 
 namespace {
 

@@ -8,6 +8,9 @@
 
 #include <string>
 
+// The dialog's filter: its index decides the format and the extension.
+extern const char kSaveFilter[];
+
 enum class SaveChoice { Chosen, Dismissed, Failed };
 
 struct SaveFile {

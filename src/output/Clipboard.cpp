@@ -1,7 +1,7 @@
 #include "output/Clipboard.h"
 
-#include "gx/GxBitmap.h"
 #include "gx/GdiOwners.h"
+#include "output/OutputImage.h"
 
 namespace {
 
@@ -42,10 +42,7 @@ bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
   return taken;
 }
 
-bool CopyBitmapToClipboard(HWND owner, const Bytes& image) {
-  if (image.empty()) return false;
-  GxBitmap decoded;
-  if (!decoded.LoadFromBytes(image, false)) return false;
-  GdiObject<HBITMAP> dib(decoded.GetHBITMAP(0xFF000000));
-  return CopyDibToClipboard(owner, dib.get());
+bool CopySelectionToClipboard(HWND owner, const OutputSource& source) {
+  GdiObject<HBITMAP> selection(OutputDib(source));
+  return CopyDibToClipboard(owner, selection.get());
 }

@@ -8,5 +8,7 @@
 // hold the clipboard for a moment: retries for about half a second. Returns whether the clipboard
 // took the bitmap; the DIB section stays the caller's.
 bool CopyDibToClipboard(HWND owner, HBITMAP dib);
-// The same for the bitmap that image bytes decode to.
-bool CopyBitmapToClipboard(HWND owner, const Bytes& image);
+
+struct OutputSource;
+// Finishing: the selection as the output composes it (OutputDib), on the clipboard.
+bool CopySelectionToClipboard(HWND owner, const OutputSource& source);

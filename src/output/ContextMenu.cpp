@@ -1,24 +1,14 @@
 #include "output/ContextMenu.h"
 
-#include "app/AnnotationSession.h"
-#include "app/CaptureImages.h"
-#include "app/Desktop.h"
-#include "app/FrameDamage.h"
-#include "app/Layers.h"
-#include "app/RoundedRect.h"
-#include "app/SelectionRenderer.h"
-#include "app/Toolbar.h"
+#include "gx/Colour.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 #include "gx/GxPath.h"
 #include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
-#include "output/Commands.h"
+#include "gx/RoundedRect.h"
 
 namespace {
-
-constexpr int kMenuSurfaceWidth = 155;
-constexpr int kMenuSurfaceHeight = 256;
 
 struct MenuRow {
   int row, firstY, lastY;
@@ -32,32 +22,7 @@ constexpr MenuRow kRows[] = {
 
 ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 153, row.firstY + 22}; }
 
-// The tool rows arm their tool (staying armed when it is), then the menu closes.
-void ArmFromMenu(ToolKind kind) {
-  if (ArmedTool() != kind) ToggleTool(kind);
-  CloseMenu();
-}
-
-void UndoFromMenu() {
-  UndoAnnotation();
-  CloseMenu();
-}
-
-void HideOrShowTools() {
-  Capture().toolsHidden = !Capture().toolsHidden;
-  CloseMenu();
-}
-
 }  // namespace
-
-const char* Label(MenuAction action) {
-  switch (action) {
-    case MenuAction::Hover: return "划过";
-    case MenuAction::Press: return "按下";
-    case MenuAction::Open: break;
-  }
-  return "";
-}
 
 POINT MenuOrigin(int x, int y, int screenWidth, int screenHeight) {
   const double right = static_cast<double>(x + 159) - static_cast<double>(screenWidth - 10);
@@ -81,16 +46,13 @@ MenuHit MenuRowAt(int dx, int dy) {
   return hit;
 }
 
-MenuHit MenuHitTest() {
-  POINT cursor = CursorPosition();
-  const ScreenRect& menu = Capture().MenuRect;
-  return MenuRowAt(cursor.x - menu.left, cursor.y - menu.top);
+std::vector<ScreenRect> MenuRowHighlights() {
+  std::vector<ScreenRect> highlights;
+  for (const MenuRow& row : kRows) highlights.push_back(RowHighlight(row));
+  return highlights;
 }
 
-void DrawMenu(const ScreenRect& r) {
-  const ImageUse normal = MenuImage();
-  GxGraphics surface;
-  surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
+void PaintMenu(GxGraphics& surface, const GxImage& normal, const GxImage* highlighted, const ScreenRect& r) {
   GxPath path;
   path.Create();
   AddRoundedRect(path, 0, 0, static_cast<float>(surface.GetSurfaceWidth() + 2),
@@ -101,50 +63,8 @@ void DrawMenu(const ScreenRect& r) {
   pen.Create(ArgbFromColorRef(RGB(102, 102, 102)), 1.0f);
   surface.FillPath(brush, path);
   surface.DrawPath(pen, path);
-  surface.DrawImageStretched(*normal, 2, 2, static_cast<float>(normal->GetWidth()),
-                             static_cast<float>(normal->GetHeight()));
-  if (r.left != 0 && r.top != 0 && r.right != 0 && r.bottom != 0) {
-    const ImageUse highlighted = MenuHighlightImage(r);
+  surface.DrawImageStretched(normal, 2, 2, static_cast<float>(normal.GetWidth()), static_cast<float>(normal.GetHeight()));
+  if (highlighted && r.left != 0 && r.top != 0 && r.right != 0 && r.bottom != 0)
     surface.DrawImageStretched(*highlighted, static_cast<float>(r.left), static_cast<float>(r.top),
-                               static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top));
-  }
-  ScreenRect& menu = Capture().MenuRect;
-  menu.right = menu.left + surface.GetSurfaceWidth();
-  menu.bottom = menu.top + surface.GetSurfaceHeight();
-  BlendOntoCanvas(surface, menu.left, menu.top, 255, true);
-}
-
-void ContextMenu(MenuAction action) {
-  if (action == MenuAction::Open) {
-    POINT cursor = CursorPosition();
-    POINT origin = MenuOrigin(cursor.x, cursor.y, ScreenWidth(), ScreenHeight());
-    Capture().MenuRect.left = origin.x;
-    Capture().MenuRect.top = origin.y;
-    DrawMenu(ScreenRect{});
-    for (const MenuRow& row : kRows) PrepareMenuHighlight(RowHighlight(row));
-    return;
-  }
-  const MenuHit hit = MenuHitTest();
-  DrawMenu(hit.highlight);
-  if (action != MenuAction::Press) return;
-  switch (hit.row) {
-    case kMenuRectangle: case kMenuEllipse: case kMenuArrow: case kMenuBrush: case kMenuText:
-      ArmFromMenu(static_cast<ToolKind>(hit.row));
-      break;
-    case kMenuUndo: UndoFromMenu(); break;
-    case kMenuHideTools: HideOrShowTools(); break;
-    case kMenuReselect: ReselectCapture(); break;
-    case kMenuFinish: FinishCapture(); break;
-    case kMenuSave: SaveCapture(); break;
-    case kMenuExit: CancelCapture(); break;
-    default: break;
-  }
-}
-
-void CloseMenu() {
-  CaptureState& state = Capture();
-  state.menuShown = 0;
-  state.MenuRect = ScreenRect{};
-  RedrawSelection(RedrawAction::ClearRects);
-  ToolbarDispatch(ToolbarAction::None);
+                               static_cast<float>(r.Width()), static_cast<float>(r.Height()));
 }

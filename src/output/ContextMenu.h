@@ -1,14 +1,16 @@
 #pragma once
 // The overlay's right-button menu, drawn from two images beside the cursor. Its rows arm the
-// annotation tools, undo, reselect, finish, save, hide the toolbar or leave.
+// annotation tools, undo, reselect, finish, save, hide the toolbar or leave. What it draws and
+// where a point falls depend only on what it is given.
 
 #include <windows.h>
 
-#include "app/CaptureState.h"
+#include <vector>
 
-enum class MenuAction { Open, Hover, Press };
-// The program's own texts: "", "划过", "按下".
-const char* Label(MenuAction action);
+#include "win/ScreenRect.h"
+
+class GxGraphics;
+class GxImage;
 
 struct MenuHit {
   bool found = false;
@@ -16,16 +18,20 @@ struct MenuHit {
   ScreenRect highlight;   // in menu coordinates
 };
 
+// The size of the menu's surface.
+constexpr int kMenuSurfaceWidth = 155;
+constexpr int kMenuSurfaceHeight = 256;
+
 // Top-left of a menu opened with the cursor at (x, y) on a screen of the given size.
 POINT MenuOrigin(int x, int y, int screenWidth, int screenHeight);
 // The row under an offset (dx, dy) from the menu's top-left corner.
 MenuHit MenuRowAt(int dx, int dy);
-MenuHit MenuHitTest();
+// Every row's highlight rectangle, in menu coordinates, so its image can be made ready.
+std::vector<ScreenRect> MenuRowHighlights();
 
-void ContextMenu(MenuAction action);
-// Closes the menu and draws the selection and toolbar without it.
-void CloseMenu();
-void DrawMenu(const ScreenRect& highlight);
+// The menu on a kMenuSurfaceWidth × kMenuSurfaceHeight surface: its box, the normal image and,
+// over `highlight` (menu coordinates, none when empty), the highlighted image's strip for it.
+void PaintMenu(GxGraphics& surface, const GxImage& normal, const GxImage* highlighted, const ScreenRect& highlight);
 
 // The tool rows are numbered as ToolKind.
 constexpr int kMenuRectangle = 1;

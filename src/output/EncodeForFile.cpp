@@ -3,7 +3,6 @@
 #include "gx/GxBitmap.h"
 #include "gx/GxObject.h"
 #include "output/CropAndEncode.h"
-#include "output/OutputImage.h"
 
 namespace {
 
@@ -14,9 +13,9 @@ bool DecodesToSize(const Bytes& encoded, int width, int height) {
 
 }  // namespace
 
-Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText) {
+Bytes EncodeForFile(const OutputSource& source, std::string& formatGuidText) {
   GxBitmap crop;
-  if (!OutputBitmap(selection, crop)) return {};
+  if (!OutputBitmap(source, crop)) return {};
   return EncodeCropForFile(crop, formatGuidText);
 }
 

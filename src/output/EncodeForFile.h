@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "app/CaptureState.h"
 #include "gx/GxTypes.h"
+#include "output/OutputImage.h"
 
 class GxBitmap;
 
 // The selection as finishing and saving hand it out (OutputImage.h) in the format named by the
 // GUID text; an empty text means BMP (and says so afterwards). Empty bytes on any failure.
-Bytes EncodeForFile(const ScreenRect& selection, std::string& formatGuidText);
+Bytes EncodeForFile(const OutputSource& source, std::string& formatGuidText);
 // The same for the selection's pixels already taken (OutputBitmap) into `crop`.
 Bytes EncodeCropForFile(GxBitmap& crop, std::string& formatGuidText);

@@ -2,49 +2,76 @@
 
 #include <objbase.h>
 
-#include <memory>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 #include "gx/GxBitmap.h"
+#include "gx/UniqueHandle.h"
 #include "output/EncodeForFile.h"
-#include "output/OutputImage.h"
 
 namespace {
 
 // The encoders are COM objects underneath; a thread must join COM before it may use them.
-class ComThread {
- public:
-  ComThread() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-  ~ComThread() {
-    if (joined_) CoUninitialize();
-  }
-  ComThread(const ComThread&) = delete;
-  ComThread& operator=(const ComThread&) = delete;
-
- private:
-  bool joined_;
+struct ComThreadTraits {
+  using Handle = bool;
+  static Handle Empty() { return false; }
+  static void Close(Handle) { CoUninitialize(); }
 };
+using ComThread = UniqueHandle<ComThreadTraits>;
 
 }  // namespace
 
-EncodingAhead::EncodingAhead(const ScreenRect& selection, std::string formatGuidText)
-    : format_(std::move(formatGuidText)) {
-  // The crop is the other thread's alone from here on: it shares nothing with the overlay.
-  auto crop = std::make_shared<GxBitmap>();
-  if (!OutputBitmap(selection, *crop)) return;
-  bytes_ = std::async(std::launch::async, [crop, format = format_]() mutable {
-    ComThread com;
-    return EncodeCropForFile(*crop, format);
-  });
-}
+// Shared by the overlay's thread and the encoding thread, which outlives the owner when dropped.
+struct EncodingAhead::Work {
+  std::string format;
+  std::mutex lock;
+  std::condition_variable finished;
+  bool done = false;
+  Bytes bytes;
+};
 
-EncodingAhead::~EncodingAhead() {
-  if (bytes_.valid()) bytes_.wait();
+EncodingAhead::EncodingAhead() : EncodingAhead(EncodeCropForFile) {}
+
+EncodingAhead::EncodingAhead(Encoder encoder) : encoder_(std::move(encoder)) {}
+
+EncodingAhead::~EncodingAhead() { Drop(); }
+
+void EncodingAhead::Start(std::unique_ptr<GxBitmap> crop, std::string formatGuidText) {
+  Drop();
+  auto work = std::make_shared<Work>();
+  work->format = std::move(formatGuidText);
+  std::shared_ptr<GxBitmap> pixels(std::move(crop));
+  try {
+    std::thread([work, pixels, encoder = encoder_]() {
+      Bytes bytes;
+      // Nothing may leave a thread's body: an exception there would end the process.
+      try {
+        ComThread com(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+        std::string format = work->format;
+        bytes = encoder(*pixels, format);
+      } catch (...) {
+        bytes.clear();
+      }
+      std::lock_guard<std::mutex> hold(work->lock);
+      work->bytes = std::move(bytes);
+      work->done = true;
+      work->finished.notify_all();
+    }).detach();
+  } catch (const std::system_error&) {
+    return;  // no thread to be had: the save encodes when it writes
+  }
+  work_ = std::move(work);
 }
 
 std::optional<Bytes> EncodingAhead::Take(const std::string& formatGuidText) {
-  if (formatGuidText != format_ || !bytes_.valid()) return std::nullopt;
-  Bytes bytes = bytes_.get();
-  if (bytes.empty()) return std::nullopt;
-  return bytes;
+  const std::shared_ptr<Work> work = std::exchange(work_, nullptr);
+  if (!work || work->format != formatGuidText) return std::nullopt;
+  std::unique_lock<std::mutex> hold(work->lock);
+  work->finished.wait(hold, [&] { return work->done; });
+  if (work->bytes.empty()) return std::nullopt;
+  return std::move(work->bytes);
 }
+
+void EncodingAhead::Drop() { work_.reset(); }

@@ -5,27 +5,9 @@
 #include <algorithm>
 
 #include "gx/GxText.h"
+#include "gx/UniqueHandle.h"
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  bool Close() {
-    if (!IsOpen()) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
@@ -72,9 +54,9 @@ bool ReplaceFileWith(const std::string& path, const Bytes& bytes) {
   const std::wstring target = FileSystemPath(path);
   std::wstring temporary;
   FileHandle file(CreateTemporaryBeside(target, temporary));
-  if (!file.IsOpen()) return false;
-  const bool written = WriteWhole(file.Get(), bytes);
-  const bool closed = file.Close();
+  if (!file) return false;
+  const bool written = WriteWhole(file.get(), bytes);
+  const bool closed = CloseHandle(file.release()) != FALSE;
   if (written && closed &&
       MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;

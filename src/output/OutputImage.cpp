@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/AnnotationSession.h"
-#include "app/Globals.h"
 #include "gx/GdiOwners.h"
 #include "gx/GxBitmap.h"
+#include "gx/GxGraphics.h"
 
 namespace {
 
@@ -43,8 +42,7 @@ bool MakePixels(const ScreenRect& s, SelectionPixels& pixels) {
 
 // The annotation layer blended over the selection's pixels as the overlay blends it onto the
 // canvas: only over a selection that lies wholly on the layer, as only such a blend draws.
-void BlendAnnotations(const ScreenRect& s, SelectionPixels& pixels) {
-  const GxGraphics* layer = AnnotationLayerSurface();
+void BlendAnnotations(const GxGraphics* layer, const ScreenRect& s, SelectionPixels& pixels) {
   if (!layer || s.left < 0 || s.top < 0 || s.right > layer->GetSurfaceWidth() ||
       s.bottom > layer->GetSurfaceHeight())
     return;
@@ -57,10 +55,10 @@ void BlendAnnotations(const ScreenRect& s, SelectionPixels& pixels) {
 }
 
 // The selection as the overlay shows it, in the bytes the output gets.
-bool Compose(const ScreenRect& s, OffScreen offScreen, SelectionPixels& pixels) {
+bool Compose(const OutputSource& source, OffScreen offScreen, SelectionPixels& pixels) {
+  const ScreenRect& s = source.selection;
   if (!MakePixels(s, pixels)) return false;
-  KeepOpenWork();
-  const SurfaceBits frozen = Objects().FrozenLayer.GetSurfaceBits();
+  const SurfaceBits frozen = source.frozen.GetSurfaceBits();
   // The columns the frozen layer has, counted from the selection's left.
   const int first = std::clamp(-s.left, 0, pixels.width);
   const int last = std::clamp(frozen.width - s.left, first, pixels.width);
@@ -68,7 +66,7 @@ bool Compose(const ScreenRect& s, OffScreen offScreen, SelectionPixels& pixels) 
     if (const std::uint32_t* from = frozen.Row(s.top + y))
       std::memcpy(pixels.Row(y) + first, from + s.left + first, static_cast<size_t>(last - first) * 4);
   }
-  BlendAnnotations(s, pixels);
+  BlendAnnotations(source.annotations, s, pixels);
   const std::uint32_t black = offScreen == OffScreen::Opaque ? kOpaque : 0;
   for (int y = 0; y < pixels.height; ++y) {
     std::uint32_t* row = pixels.Row(y);
@@ -85,15 +83,15 @@ bool Compose(const ScreenRect& s, OffScreen offScreen, SelectionPixels& pixels) 
 
 }  // namespace
 
-HBITMAP OutputDib(const ScreenRect& selection) {
+HBITMAP OutputDib(const OutputSource& source) {
   SelectionPixels pixels;
-  if (!Compose(selection, OffScreen::Opaque, pixels)) return nullptr;
+  if (!Compose(source, OffScreen::Opaque, pixels)) return nullptr;
   return pixels.dib.release();
 }
 
-bool OutputBitmap(const ScreenRect& selection, GxBitmap& bitmap) {
+bool OutputBitmap(const OutputSource& source, GxBitmap& bitmap) {
   SelectionPixels pixels;
-  if (!Compose(selection, OffScreen::Transparent, pixels) ||
+  if (!Compose(source, OffScreen::Transparent, pixels) ||
       !bitmap.Create(pixels.width, pixels.height, PixelFormat32bppARGB))
     return false;
   Gdiplus::BitmapData locked{};

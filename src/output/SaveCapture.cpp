@@ -1,23 +1,17 @@
 #include "output/SaveCapture.h"
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 
-#include "app/CaptureLife.h"
-#include "app/CaptureOverlay.h"
-#include "app/CaptureState.h"
-#include "app/CommandLatch.h"
-#include "app/Layers.h"
-#include "app/SelectionRenderer.h"
-#include "app/SelectionTracking.h"
-#include "app/Toolbar.h"
+#include "gx/GxBitmap.h"
+#include "gx/GxImage.h"
 #include "gx/GxText.h"
 #include "output/ChooseSaveFile.h"
-#include "output/Commands.h"
 #include "output/EncodeForFile.h"
 #include "output/EncodingAhead.h"
 #include "output/FileReplacement.h"
-
-const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
+#include "output/OutputImage.h"
 
 namespace {
 
@@ -27,14 +21,6 @@ void ShowSaveFailure(HWND owner, const std::string& path) {
       path.empty() ? "保存对话框无法给出所选的文件名（路径可能太长）。" : "无法保存截图到：\r\n" + path;
   const std::string text = problem + "\r\n\r\n请换一个文件名或位置再试。";
   MessageBoxW(owner, Utf8ToWide(text).c_str(), L"保存失败", MB_OK | MB_ICONWARNING);
-}
-
-// The capture stays for another try: the selection and its toolbar come back, and a menu the
-// save was chosen from is closed with it (its rectangle is gone with the redraw).
-void KeepCaptureAfterFailure() {
-  Capture().menuShown = 0;
-  RedrawSelection(RedrawAction::ClearRects);
-  ToolbarDispatch(ToolbarAction::None);
 }
 
 }  // namespace
@@ -56,38 +42,36 @@ std::string CaptureTimestamp() {
 
 std::string FormatForFilter(int filterIndex) {
   switch (filterIndex) {
-    case 1: return "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
-    case 2: return "{B96B3CAB-0728-11D3-9D7B-0000F81EF32E}";
-    case 3: return "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}";
-    case 4: return "{B96B3CB0-0728-11D3-9D7B-0000F81EF32E}";
+    case 1: return kPngFormat;
+    case 2: return kBmpFormat;
+    case 3: return kJpegFormat;
+    case 4: return kGifFormat;
     default: return "";
   }
 }
 
-void SaveCapture() {
-  CommandScope command;
-  // The press that chose the command ends here: its release goes to the dialog, not to us.
-  ResetDrag();
-  RepaintBase();  // what the overlay shows while the dialog is open
-  EncodingAhead ahead(Capture().SelectionRect, FormatForFilter(1));  // the filter the dialog opens on
+SaveOutcome SaveSelection(HWND owner, const OutputSource& source, EncodingAhead& ahead,
+                          const std::function<bool()>& stillOpen) {
+  auto crop = std::make_unique<GxBitmap>();
+  if (OutputBitmap(source, *crop)) ahead.Start(std::move(crop), kPngFormat);  // the filter the dialog opens on
 
   SaveFile chosen;
-  const SaveChoice choice = ChooseSaveFile(TheOverlay().Handle(), "截图" + CaptureTimestamp(), chosen);
-  if (!CaptureOpen()) return;
+  const SaveChoice choice = ChooseSaveFile(owner, "截图" + CaptureTimestamp(), chosen);
+  if (!stillOpen()) return SaveOutcome::Dismissed;
   if (choice == SaveChoice::Dismissed) {
-    ResetCapture();
-    return;
+    ahead.Drop();
+    return SaveOutcome::Dismissed;
   }
   std::string format = FormatForFilter(chosen.filterIndex);
   Bytes encoded;
   if (choice == SaveChoice::Chosen) {
     std::optional<Bytes> early = ahead.Take(format);
-    encoded = early ? std::move(*early) : EncodeForFile(Capture().SelectionRect, format);
+    encoded = early ? std::move(*early) : EncodeForFile(source, format);
   }
+  ahead.Drop();
   if (encoded.empty() || !ReplaceFileWith(chosen.path, encoded)) {
-    ReportSaveFailure(TheOverlay().Handle(), chosen.path);
-    if (CaptureOpen()) KeepCaptureAfterFailure();
-    return;
+    ReportSaveFailure(owner, chosen.path);
+    return SaveOutcome::Failed;
   }
-  CancelCapture();
+  return SaveOutcome::Saved;
 }

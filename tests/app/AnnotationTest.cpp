@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "annotate/TextNote.h"
-#include "app/AnnotationSession.h"
-#include "app/CaptureOverlay.h"
-#include "app/StyleBar.h"
+#include "app/capture/AnnotationSession.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/render/StyleBar.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 #include "win/Form.h"
@@ -36,7 +36,7 @@ class AnnotationTest : public OverlayTest {
   }
   void TearDown() override {
     OverlayTest::TearDown();
-    ChooseStyle(AnnotationStyle{});  // the choice outlives captures, not this test
+    SetChosenStyle(AnnotationStyle{});  // the choice outlives captures, not this test
   }
 
   void Click(int x, int y) {
@@ -76,13 +76,13 @@ class AnnotationTest : public OverlayTest {
 
 TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack) {
   Arm(ToolKind::Rectangle);
-  EXPECT_EQ(ArmedTool(), ToolKind::Rectangle);
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::Rectangle);
   Click(300, 300);
-  EXPECT_TRUE(KeptAnnotations().Empty()) << "a click draws nothing";
+  EXPECT_TRUE(Session().annotations.Kept().Empty()) << "a click draws nothing";
   EXPECT_EQ(State().SelectionRect, kSelection) << "and moves nothing";
 
   DrawThrough({{250, 200}, {300, 250}, {400, 300}});
-  ASSERT_EQ(KeptAnnotations().Shapes().size(), 1u);
+  ASSERT_EQ(Session().annotations.Kept().Shapes().size(), 1u);
   EXPECT_EQ(State().SelectionRect, kSelection);
   EXPECT_TRUE(Red(Canvas(325, 200)));
   Key('Z', kControl);
@@ -94,7 +94,7 @@ TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack)
   EXPECT_TRUE(Red(Canvas(325, 200))) << "Ctrl+Shift+Z";
 
   const ClipboardBitmap clip = Finish();
-  EXPECT_EQ(AnnotationLayerSurface(), nullptr) << "the layer ends with the capture";
+  EXPECT_EQ(Session().annotations.Layer(), nullptr) << "the layer ends with the capture";
   ASSERT_EQ(clip.width, 400);
   const std::vector<POINT> changed = Changed(clip);
   EXPECT_GT(changed.size(), 4 * 150u);
@@ -108,11 +108,11 @@ TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack)
 
   ASSERT_TRUE(TheOverlay().Load(false));
   Select(kSelection.left, kSelection.top, kSelection.right, kSelection.bottom);
-  EXPECT_EQ(ArmedTool(), ToolKind::None) << "a capture starts with no tool armed";
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::None) << "a capture starts with no tool armed";
   Arm(ToolKind::Rectangle);
   DrawThrough({{250, 200}, {400, 300}});
   ClickToolbar(kUndoDx);
-  EXPECT_TRUE(KeptAnnotations().Empty());
+  EXPECT_TRUE(Session().annotations.Kept().Empty());
   EXPECT_EQ(MismatchedPixels(Finish(), kSelection.left, kSelection.top), 0) << "undone: the screen exactly";
 }
 
@@ -122,7 +122,7 @@ TEST_F(AnnotationTest, TheArrowsHeadIsAtTheReleaseEndAndTheBrushPassesThroughIts
   Arm(ToolKind::Brush);
   const std::vector<POINT> path{{260, 300}, {300, 220}, {340, 330}, {380, 200}, {420, 320}, {560, 180}};
   DrawThrough(path);
-  ASSERT_EQ(KeptAnnotations().Shapes().size(), 2u);
+  ASSERT_EQ(Session().annotations.Kept().Shapes().size(), 2u);
 
   const ClipboardBitmap clip = Finish();
   // Across the arrow, 16 pixels in from either end: the shaft is as wide as the stroke, the head
@@ -147,7 +147,7 @@ TEST_F(AnnotationTest, ShapesStayWhereTheyWereDrawnOnTheScreenCutToTheSelection)
   EXPECT_TRUE(CloseTo(Canvas(650, 350), Dimmed(ScreenColour(650, 350)))) << "nothing drawn outside the selection";
 
   Arm(ToolKind::Rectangle);  // disarmed: a drag inside moves the selection again
-  EXPECT_EQ(ArmedTool(), ToolKind::None);
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::None);
   Drag(300, 300, 200, 300);
   const ScreenRect moved{150, 150, 550, 450};
   ASSERT_EQ(State().SelectionRect, moved);
@@ -167,7 +167,7 @@ TEST_F(AnnotationTest, ShapesStayWhereTheyWereDrawnOnTheScreenCutToTheSelection)
 TEST_F(AnnotationTest, TypedTextChangesOnlyItsBox) {
   Arm(ToolKind::Text);
   Click(260, 220);
-  ASSERT_TRUE(ActiveTool()->Typing());
+  ASSERT_TRUE(Session().annotations.Tool()->Typing());
   Type(L"Hi Q");
   Key(VK_BACK);
   Type(L"\u4E2D\u6587");
@@ -184,7 +184,7 @@ TEST_F(AnnotationTest, TypedTextChangesOnlyItsBox) {
 
   const ScreenRect bar = State().StyleBarRect;
   Click(bar.left + 200, bar.top + 12);  // blue, for the open box
-  ASSERT_TRUE(ActiveTool()->Typing());
+  ASSERT_TRUE(Session().annotations.Tool()->Typing());
 
   const ClipboardBitmap clip = Finish();  // keeps the open box
   const std::vector<POINT> changed = Changed(clip);
@@ -208,9 +208,9 @@ TEST_F(AnnotationTest, TextFromAnInputMethodArrivesOnce) {
   SendMessageW(Overlay(), WM_IME_CHAR, 0x4E2D, 1);
   Type(L"a");
   PumpPendingMessages();
-  KeepOpenWork();
-  ASSERT_EQ(KeptAnnotations().Shapes().size(), 1u);
-  EXPECT_EQ(std::get<TextNote>(KeptAnnotations().Shapes()[0]).text, L"\u4E2Da");
+  Session().annotations.KeepOpenWork();
+  ASSERT_EQ(Session().annotations.Kept().Shapes().size(), 1u);
+  EXPECT_EQ(std::get<TextNote>(Session().annotations.Kept().Shapes()[0]).text, L"\u4E2Da");
 }
 
 TEST_F(AnnotationTest, EscDropsTheTextBoxAndThenCancels) {
@@ -219,8 +219,8 @@ TEST_F(AnnotationTest, EscDropsTheTextBoxAndThenCancels) {
   Type(L"x");
   Key(VK_ESCAPE);
   ASSERT_TRUE(TheOverlay().IsLoaded());
-  EXPECT_FALSE(ActiveTool()->Typing());
-  EXPECT_TRUE(KeptAnnotations().Empty());
+  EXPECT_FALSE(Session().annotations.Tool()->Typing());
+  EXPECT_TRUE(Session().annotations.Kept().Empty());
   Key(VK_ESCAPE);
   EXPECT_FALSE(TheOverlay().IsLoaded());
 }
@@ -235,7 +235,7 @@ TEST_F(AnnotationTest, TheStyleBarChoosesSizeAndColourForAsLongAsTheProgramRuns)
   Click(bar.left + 200, bar.top + 12);  // blue
   EXPECT_EQ(State().zone, HitZone::Toolbar);
   EXPECT_EQ(State().SelectionRect, kSelection);
-  EXPECT_TRUE(KeptAnnotations().Empty());
+  EXPECT_TRUE(Session().annotations.Kept().Empty());
 
   auto blueRows = [&] {
     int rows = 0;
@@ -263,11 +263,11 @@ TEST_F(AnnotationTest, MenuRowsArmUndoAndHideTheTools) {
     EXPECT_EQ(State().menuShown, 0) << "row at " << dy;
   };
   chooseRow(35);  // ellipse
-  EXPECT_EQ(ArmedTool(), ToolKind::Ellipse);
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::Ellipse);
   DrawThrough({{250, 200}, {400, 300}});
-  ASSERT_EQ(KeptAnnotations().Shapes().size(), 1u);
+  ASSERT_EQ(Session().annotations.Kept().Shapes().size(), 1u);
   chooseRow(123);  // undo
-  EXPECT_TRUE(KeptAnnotations().Empty());
+  EXPECT_TRUE(Session().annotations.Kept().Empty());
 
   const ScreenRect toolbar = State().ToolbarRect;
   chooseRow(219);  // hide the tools
@@ -275,7 +275,7 @@ TEST_F(AnnotationTest, MenuRowsArmUndoAndHideTheTools) {
   EXPECT_EQ(State().StyleBarRect, ScreenRect{});
   EXPECT_TRUE(CloseTo(Canvas(toolbar.left + 8, toolbar.top + 12), Dimmed(ScreenColour(toolbar.left + 8, toolbar.top + 12))));
   Click(toolbar.left + 17 + 26, toolbar.top + 12);  // where the ellipse button was
-  EXPECT_EQ(ArmedTool(), ToolKind::Ellipse) << "no hit zone left";
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::Ellipse) << "no hit zone left";
   chooseRow(219);
   EXPECT_EQ(State().ToolbarRect, toolbar) << "chosen again: shown";
 
@@ -287,12 +287,12 @@ TEST_F(AnnotationTest, MenuRowsArmUndoAndHideTheTools) {
 TEST_F(AnnotationTest, AResetDropsTheAnnotationsAndTheTool) {
   Arm(ToolKind::Brush);
   DrawThrough({{250, 200}, {300, 260}, {400, 300}});
-  ASSERT_NE(AnnotationLayerSurface(), nullptr);
+  ASSERT_NE(Session().annotations.Layer(), nullptr);
   RightClick(5, 5);
   ASSERT_TRUE(TheOverlay().IsLoaded());
-  EXPECT_EQ(ArmedTool(), ToolKind::None);
-  EXPECT_TRUE(KeptAnnotations().Empty());
-  EXPECT_EQ(AnnotationLayerSurface(), nullptr) << "the layer's memory goes with them";
+  EXPECT_EQ(Session().annotations.Armed(), ToolKind::None);
+  EXPECT_TRUE(Session().annotations.Kept().Empty());
+  EXPECT_EQ(Session().annotations.Layer(), nullptr) << "the layer's memory goes with them";
 
   Select(kSelection.left, kSelection.top, kSelection.right, kSelection.bottom);
   MoveTo(300, 300);

@@ -1,9 +1,8 @@
 // Every way a capture ends leaves nothing behind, and input arriving while a command runs, or
 // after one has ended the capture, starts nothing.
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
 #include "support/ClipboardContents.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
@@ -19,10 +18,10 @@ class CaptureLifeTest : public OverlayTest {
  protected:
   void ExpectEndedCleanly(const char* how) {
     EXPECT_FALSE(TheOverlay().IsLoaded()) << how;
-    EXPECT_FALSE(Objects().OverlayCanvas.IsAttached()) << how;
-    EXPECT_EQ(Objects().FrozenLayer.GetSurfaceDC(), nullptr) << how;
-    EXPECT_EQ(Objects().DimLayer.GetSurfaceDC(), nullptr) << how;
-    EXPECT_EQ(Objects().OverlaySubclass.GetWindow(), nullptr) << how << ": still subclassing a dead window";
+    EXPECT_FALSE(Session().OverlayCanvas.IsAttached()) << how;
+    EXPECT_EQ(Session().FrozenLayer.GetSurfaceDC(), nullptr) << how;
+    EXPECT_EQ(Session().DimLayer.GetSurfaceDC(), nullptr) << how;
+    EXPECT_EQ(Session().subclass.GetWindow(), nullptr) << how << ": still subclassing a dead window";
     EXPECT_EQ(State().selectionMade, 0) << how;
   }
   void Reopen() { ASSERT_TRUE(TheOverlay().Load(false)); }

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/DimmedBase.h"
+#include "app/canvas/DimmedBase.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxSolidBrush.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "output/Commands.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/input/Commands.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 
@@ -40,7 +40,7 @@ class FinishExtremesTest : public OverlayTest {
 TEST_F(FinishExtremesTest, OnePixel) {
   // Drawing always leaves two pixels; one pixel can only be stored directly.
   Select(300, 200, 340, 260);
-  Capture().SelectionRect = ScreenRect{317, 229, 318, 230};
+  Session().state.SelectionRect = ScreenRect{317, 229, 318, 230};
   FinishCapture();
   EXPECT_FALSE(TheOverlay().IsLoaded());
   const ClipboardBitmap clip = ReadClipboard();

@@ -1,8 +1,8 @@
 // Finishing puts exactly the selected pixels of the frozen screen on the clipboard.
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "output/Commands.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/input/Commands.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 
@@ -45,7 +45,7 @@ TEST_F(FinishTest, SelectionsAtTheScreenEdgesCopyTheirPixels) {
 TEST_F(FinishTest, OnePixelWideAndEmptySelections) {
   // Dragging always leaves two pixels; a one-pixel selection can only be stored directly.
   Select(300, 300, 400, 400);
-  Capture().SelectionRect = ScreenRect{300, 300, 301, 400};
+  Session().state.SelectionRect = ScreenRect{300, 300, 301, 400};
   FinishCapture();
   const ClipboardBitmap clip = ReadClipboard();
   ASSERT_EQ(clip.width, 1);
@@ -54,7 +54,7 @@ TEST_F(FinishTest, OnePixelWideAndEmptySelections) {
 
   ASSERT_TRUE(TheOverlay().Load(false));
   Select(300, 300, 400, 400);
-  Capture().SelectionRect = ScreenRect{};
+  Session().state.SelectionRect = ScreenRect{};
   Send(WM_LBUTTONDBLCLK, 300, 300, MK_LBUTTON);
   EXPECT_FALSE(TheOverlay().IsLoaded()) << "an empty selection still ends the capture";
 }

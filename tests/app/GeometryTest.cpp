@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/HitTest.h"
-#include "app/Layers.h"
-#include "app/Magnifier.h"
-#include "app/SelectionRenderer.h"
-#include "app/SelectionTracking.h"
-#include "app/Toolbar.h"
+#include "app/input/HitTest.h"
+#include "gx/Colour.h"
+#include "app/render/Magnifier.h"
+#include "app/render/SelectionRenderer.h"
+#include "app/input/SelectionTracking.h"
+#include "app/render/Toolbar.h"
 #include "output/ContextMenu.h"
 
 namespace {

@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/AnnotationSession.h"
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
-#include "app/RedrawMode.h"
-#include "app/ScreenGrab.h"
-#include "output/Commands.h"
+#include "app/capture/AnnotationSession.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/canvas/RedrawMode.h"
+#include "app/desktop/ScreenGrab.h"
+#include "app/input/Commands.h"
 #include "support/OverlayFixture.h"
 #include "support/TestWindow.h"
 #include "win/Form.h"
@@ -87,7 +86,7 @@ class RedrawIdentityTest : public OverlayTest {
   void TearDown() override {
     OverlayTest::TearDown();
     SetRedrawMode(RedrawMode::Damage);
-    ChooseStyle(AnnotationStyle{});
+    SetChosenStyle(AnnotationStyle{});
     cornered_.reset();
     inner_.reset();
     outer_.reset();
@@ -97,7 +96,7 @@ class RedrawIdentityTest : public OverlayTest {
   void Run(RedrawMode mode, const Frames& frame, Steps script = &RedrawIdentityTest::Script) {
     if (TheOverlay().IsLoaded()) CancelCapture();
     SetRedrawMode(mode);
-    ChooseStyle(AnnotationStyle{});  // both runs start from the same style
+    SetChosenStyle(AnnotationStyle{});  // both runs start from the same style
     OverrideCursorPosition(POINT{5, 5});
     ASSERT_TRUE(TheOverlay().Load(false));
     frame("opened");

@@ -3,9 +3,9 @@
 
 #include <map>
 
-#include "app/CaptureOverlay.h"
-#include "app/RedrawMode.h"
-#include "output/Commands.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/canvas/RedrawMode.h"
+#include "app/input/Commands.h"
 #include "support/OverlayFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // What the overlay shows, read back from its canvas.
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
 #include "support/OverlayFixture.h"
 
 namespace {

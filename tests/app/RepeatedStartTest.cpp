@@ -15,11 +15,11 @@
 #include <functional>
 #include <thread>
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/MainWindow.h"
-#include "app/ScreenGrab.h"
-#include "output/Commands.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/process/MainWindow.h"
+#include "app/desktop/ScreenGrab.h"
+#include "app/input/Commands.h"
 #include "support/ClipboardContents.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
@@ -157,7 +157,7 @@ TEST_F(RepeatedStartTest, ASaveEndsTheCaptureAndGivesBackTheMainWindow) {
         SendToOverlay(WM_LBUTTONDOWN, 200, 150, MK_LBUTTON);
         SendToOverlay(WM_MOUSEMOVE, 300, 220, MK_LBUTTON);
         SendToOverlay(WM_LBUTTONUP, 300, 220);
-        const ScreenRect toolbar = Capture().ToolbarRect;
+        const ScreenRect toolbar = Session().state.ToolbarRect;
         SendToOverlay(WM_MOUSEMOVE, toolbar.left + 181, toolbar.top + 12);
         SendToOverlay(WM_LBUTTONDOWN, toolbar.left + 181, toolbar.top + 12, MK_LBUTTON);
       },

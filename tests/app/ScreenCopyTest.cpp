@@ -5,10 +5,10 @@
 
 #include <cstring>
 
-#include "app/ScreenGrab.h"
+#include "app/desktop/ScreenGrab.h"
 #include "gx/GdiOwners.h"
 #include "gx/GxGraphics.h"
-#include "output/CanvasToBmp.h"
+#include "support/CanvasToBmp.h"
 #include "support/OverlayFixture.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/SelectionKeys.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/input/SelectionKeys.h"
 #include "gx/GxBitmap.h"
-#include "output/Commands.h"
+#include "app/input/Commands.h"
 #include "support/ClipboardContents.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"

@@ -6,10 +6,9 @@
 #include <cstring>
 #include <functional>
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
-#include "app/ScreenGrab.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/desktop/ScreenGrab.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 
@@ -53,7 +52,7 @@ const BrokenSnapshot kBroken[] = {
 
 // Pixels of the whole canvas that are not black.
 int LitCanvasPixels() {
-  HDC canvas = Objects().OverlayCanvas.GetSurfaceDC();
+  HDC canvas = Session().OverlayCanvas.GetSurfaceDC();
   int width = 0, height = 0;
   const std::vector<std::uint32_t> pixels =
       BitmapPixels(static_cast<HBITMAP>(GetCurrentObject(canvas, OBJ_BITMAP)), width, height);
@@ -73,7 +72,7 @@ class SnapshotFaultTest : public OverlayTest {
   void Open(const BrokenSnapshot& broken) {
     ScreenSnapshotSource = broken.bytes;
     ASSERT_TRUE(TheOverlay().Load(false));
-    ASSERT_TRUE(Objects().OverlayCanvas.IsAttached());
+    ASSERT_TRUE(Session().OverlayCanvas.IsAttached());
   }
 };
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CaptureOverlay.h"
+#include "app/process/CaptureOverlay.h"
 #include "output/SaveCapture.h"
 #include "support/ClipboardContents.h"
 #include "support/DialogDriver.h"

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "app/CaptureHotKey.h"
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/MainWindow.h"
-#include "app/ScreenGrab.h"
-#include "app/Startup.h"
+#include "app/process/CaptureHotKey.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/process/MainWindow.h"
+#include "app/desktop/ScreenGrab.h"
+#include "app/process/Startup.h"
 #include "gx/GdiplusApi.h"
 
 namespace {

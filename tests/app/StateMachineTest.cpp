@@ -1,7 +1,8 @@
 // The overlay's interaction rules, driven through its real window procedure.
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/canvas/EmbeddedAssets.h"
 #include "support/OverlayFixture.h"
 
 TEST_F(OverlayTest, DrawingUpAndLeftStoresTheNormalisedRectangle) {

@@ -1,8 +1,8 @@
 // The toolbar, the context menu and the magnifier as the user sees them on the canvas.
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/ScreenGrab.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/desktop/ScreenGrab.h"
 #include "support/OverlayFixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/WindowList.h"
+#include "app/desktop/WindowList.h"
 #include "support/TestWindow.h"
 
 namespace {

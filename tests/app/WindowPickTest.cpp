@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/CaptureOverlay.h"
-#include "output/Commands.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/input/Commands.h"
 #include "support/ClipboardContents.h"
 #include "support/OverlayFixture.h"
 #include "support/TestWindow.h"

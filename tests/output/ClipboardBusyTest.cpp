@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CaptureOverlay.h"
+#include "app/process/CaptureOverlay.h"
 #include "support/ClipboardContents.h"
 #include "support/ClipboardHolder.h"
 #include "support/OverlayFixture.h"

@@ -6,8 +6,9 @@
 
 #include "gx/GxGraphics.h"
 #include "gx/GxSolidBrush.h"
-#include "output/CanvasToBmp.h"
+#include "support/CanvasToBmp.h"
 #include "output/CropAndEncode.h"
+#include "output/ChooseSaveFile.h"
 #include "output/SaveCapture.h"
 
 namespace {

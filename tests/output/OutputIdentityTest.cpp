@@ -8,14 +8,13 @@
 
 #include <string>
 
-#include "app/AnnotationSession.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
+#include "app/capture/AnnotationSession.h"
+#include "app/desktop/Desktop.h"
 #include "gx/GdiOwners.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
-#include "output/CanvasToBmp.h"
+#include "support/CanvasToBmp.h"
 #include "output/Clipboard.h"
 #include "output/CropAndEncode.h"
 #include "output/EncodeForFile.h"
@@ -53,9 +52,9 @@ Bytes ClipboardBitmapBytes() {
 // Antialiased ink of two colours, partly transparent at its edges, across most of the selections.
 void Annotate() {
   AnnotationStyle thick{0xFF20C040, 2};
-  KeepShape(OutlineShape{OutlineKind::Ellipse, GxPointF{150, 120}, GxPointF{560, 430}, thick});
-  KeepShape(BrushStroke{{{10, 10}, {300, 250}, {420, 180}, {790, 590}}, AnnotationStyle{}});
-  ASSERT_NE(AnnotationLayerSurface(), nullptr);
+  Session().annotations.Keep(OutlineShape{OutlineKind::Ellipse, GxPointF{150, 120}, GxPointF{560, 430}, thick});
+  Session().annotations.Keep(BrushStroke{{{10, 10}, {300, 250}, {420, 180}, {790, 590}}, AnnotationStyle{}});
+  ASSERT_NE(Session().annotations.Layer(), nullptr);
 }
 
 }  // namespace
@@ -69,8 +68,8 @@ class OutputIdentityTest : public OverlayTest {
     const int width = ScreenWidth(), height = ScreenHeight();
     GxGraphics canvas;
     canvas.CreateSurface(width, height);
-    canvas.AlphaBlendFrom(Objects().FrozenLayer.GetSurfaceDC(), 0, 0, width, height, 0, 0, width, height, 255, 0);
-    if (const GxGraphics* layer = AnnotationLayerSurface())
+    canvas.AlphaBlendFrom(Session().FrozenLayer.GetSurfaceDC(), 0, 0, width, height, 0, 0, width, height, 255, 0);
+    if (const GxGraphics* layer = Session().annotations.Layer())
       canvas.AlphaBlendFrom(layer->GetSurfaceDC(), s.left, s.top, s.right - s.left, s.bottom - s.top, s.left, s.top,
                             s.right - s.left, s.bottom - s.top, 255, 1);
     const Bytes file = CanvasToBmp(canvas.GetSurfaceDC(), width, height);
@@ -85,7 +84,7 @@ class OutputIdentityTest : public OverlayTest {
       const Bytes before = ClipboardBitmapBytes();
       ASSERT_FALSE(before.empty());
 
-      GdiObject<HBITMAP> dib(OutputDib(s));
+      GdiObject<HBITMAP> dib(OutputDib(Output(s)));
       ASSERT_TRUE(CopyDibToClipboard(Overlay(), dib.get()));
       EXPECT_TRUE(ClipboardBitmapBytes() == before);
     }
@@ -97,7 +96,7 @@ class OutputIdentityTest : public OverlayTest {
         SCOPED_TRACE(Name(s) + " as " + (format.empty() ? "the source's own format" : format));
         std::string oldFormat = format, newFormat = format;
         const Bytes before = TheOldWay(s, oldFormat);
-        const Bytes after = EncodeForFile(s, newFormat);
+        const Bytes after = EncodeForFile(Output(s), newFormat);
         ASSERT_FALSE(after.empty());
         EXPECT_TRUE(after == before) << after.size() << " bytes, before " << before.size();
         EXPECT_EQ(newFormat, oldFormat);

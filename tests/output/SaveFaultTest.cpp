@@ -12,7 +12,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/CaptureOverlay.h"
+#include "app/process/CaptureOverlay.h"
 #include "gx/GdiplusApi.h"
 #include "output/ReplaceQuestion.h"
 #include "output/SaveCapture.h"

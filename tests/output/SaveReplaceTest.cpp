@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/CaptureOverlay.h"
+#include "app/process/CaptureOverlay.h"
 #include "gx/GxBitmap.h"
 #include "output/ReplaceQuestion.h"
 #include "output/SaveCapture.h"

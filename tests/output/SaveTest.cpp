@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <thread>
 
-#include "app/CaptureOverlay.h"
+#include "app/process/CaptureOverlay.h"
 #include "gx/GxBitmap.h"
 #include "output/EncodeForFile.h"
 #include "output/EncodingAhead.h"
@@ -46,6 +48,13 @@ double MeanError(const Bytes& file) {
 }
 
 }  // namespace
+
+// The selection's pixels as the save encodes them.
+std::unique_ptr<GxBitmap> Crop(const ScreenRect& selection) {
+  auto crop = std::make_unique<GxBitmap>();
+  EXPECT_TRUE(OutputBitmap(Output(selection), *crop));
+  return crop;
+}
 
 class SaveTest : public OverlayTest {
  protected:
@@ -124,11 +133,43 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenIsReportedAndTheCaptureKept) {
 
 TEST_F(SaveTest, ThePngEncodedWhileTheDialogIsOpenIsThePngEncodedAfter) {
   const std::string png = FormatForFilter(1);
-  EncodingAhead ahead(kSelection, png);
+  EncodingAhead ahead;
+  ahead.Start(Crop(kSelection), png);
   std::string format = png;
-  const Bytes after = EncodeForFile(kSelection, format);
+  const Bytes after = EncodeForFile(Output(kSelection), format);
   const std::optional<Bytes> early = ahead.Take(png);
   ASSERT_TRUE(early.has_value());
   EXPECT_EQ(*early, after);
-  EXPECT_FALSE(EncodingAhead(kSelection, png).Take(FormatForFilter(3)).has_value()) << "only for the format encoded";
+  ahead.Start(Crop(kSelection), png);
+  EXPECT_FALSE(ahead.Take(FormatForFilter(3)).has_value()) << "only for the format encoded";
+}
+
+// A PNG nobody wants is never waited for: dropping the work (a dismissed dialog, another format,
+// the capture's end) returns while the encoder is still busy, and the encoder finishes alone.
+TEST_F(SaveTest, WorkDroppedIsNotWaitedFor) {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE finished = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  // A drop that waited for the encoder would wait for ever: the watchdog lets the encoder go
+  // after a while, and says so.
+  bool watchdogLetGo = false;
+  std::thread watchdog([&] {
+    if (WaitForSingleObject(finished, 10000) != WAIT_TIMEOUT) return;
+    watchdogLetGo = true;
+    SetEvent(release);
+  });
+  {
+    EncodingAhead ahead([&](GxBitmap&, std::string&) {
+      WaitForSingleObject(release, INFINITE);
+      SetEvent(finished);
+      return Bytes{1};
+    });
+    ahead.Start(Crop(kSelection), FormatForFilter(1));
+  }
+  const bool droppedAtOnce = !watchdogLetGo;
+  SetEvent(release);
+  EXPECT_EQ(WaitForSingleObject(finished, 10000), WAIT_OBJECT_0) << "the encoder finishes on its own";
+  watchdog.join();
+  EXPECT_TRUE(droppedAtOnce) << "dropping waited for the encoder";
+  CloseHandle(release);
+  CloseHandle(finished);
 }

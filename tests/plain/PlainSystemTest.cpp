@@ -11,13 +11,14 @@
 #include <thread>
 #include <vector>
 
-#include "app/CaptureOverlay.h"
-#include "app/MainWindow.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/process/MainWindow.h"
 #include "gx/GdiplusApi.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxObject.h"
 #include "gx/GxText.h"
 #include "output/ReplaceQuestion.h"
+#include "output/ChooseSaveFile.h"
 #include "output/SaveCapture.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 
-#include "app/CaptureOverlay.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
-#include "app/ScreenGrab.h"
-#include "output/Commands.h"
+#include "app/desktop/Desktop.h"
+#include "app/desktop/ScreenGrab.h"
+#include "app/input/Commands.h"
+#include "app/process/CaptureOverlay.h"
 
 COLORREF ScreenColour(int x, int y) {
   return RGB(40 + x % 200, 30 + y % 210, 60 + (x * 3 + y * 5) % 190);
@@ -131,13 +131,41 @@ void OverlayTest::Select(int left, int top, int right, int bottom) {
   MoveTo(5, 5);
 }
 
-COLORREF OverlayTest::Canvas(int x, int y) const { return Objects().OverlayCanvas.GetSurfacePixel(x, y); }
+COLORREF OverlayTest::Canvas(int x, int y) const { return Session().OverlayCanvas.GetSurfacePixel(x, y); }
 
 std::vector<std::uint32_t> CanvasBytes() {
   GdiFlush();
-  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Objects().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(Session().OverlayCanvas.GetSurfaceDC(), OBJ_BITMAP));
   DIBSECTION dib{};
   if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return {};
   const auto* first = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
   return std::vector<std::uint32_t>(first, first + static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(dib.dsBm.bmHeight));
+}
+
+CaptureFacts FactsOf(const CaptureSession* session) {
+  CaptureFacts facts;
+  if (!session) return facts;
+  const CaptureState& state = session->state;
+  facts.SelectionRect = state.SelectionRect;
+  facts.ToolbarRect = state.ToolbarRect;
+  facts.StyleBarRect = state.StyleBarRect;
+  facts.MenuRect = state.MenuRect;
+  facts.mode = state.DragMode();
+  facts.zone = state.zone;
+  facts.selectionMade = state.SelectionMade();
+  facts.buttonDown = state.ButtonDown();
+  facts.pressLocked = state.PressLocked();
+  facts.menuShown = state.MenuShown();
+  facts.skipNextRelease = state.SkipNextRelease();
+  return facts;
+}
+
+CaptureSession& Session() {
+  CaptureSession* session = CurrentSession();
+  if (!session) throw std::logic_error("no capture is open");
+  return *session;
+}
+
+OutputSource Output(const ScreenRect& selection) {
+  return OutputSource{Session().FrozenLayer, Session().annotations.Layer(), selection};
 }

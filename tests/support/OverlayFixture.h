@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CaptureState.h"
+#include "app/capture/CaptureSession.h"
+#include "output/OutputImage.h"
 #include "gx/GxTypes.h"
 
 // A 24-bit BMP file whose every pixel is ScreenColour(x, y).
@@ -25,6 +26,21 @@ std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, int& width, int& height)
 
 // Every byte of the overlay canvas, alpha included, straight from its DIB section.
 std::vector<std::uint32_t> CanvasBytes();
+
+// The facts of the open capture under the names tests have always read; all empty with no
+// capture open.
+struct CaptureFacts {
+  ScreenRect SelectionRect, ToolbarRect, StyleBarRect, MenuRect;
+  CaptureMode mode = CaptureMode::None;
+  HitZone zone = HitZone::None;
+  int selectionMade = 0, buttonDown = 0, pressLocked = 0, menuShown = 0, skipNextRelease = 0;
+};
+CaptureFacts FactsOf(const CaptureSession* session);
+
+// The open capture's session; fails the test when there is none.
+CaptureSession& Session();
+// What finishing and saving would output for `selection` of the open capture.
+OutputSource Output(const ScreenRect& selection);
 
 // Modifiers held for a key sent with OverlayTest::Key.
 enum KeyModifiers { kNoModifiers = 0, kControl = 1, kShift = 2 };
@@ -52,5 +68,5 @@ class OverlayTest : public ::testing::Test {
   // Draws a selection and moves the cursor away from it, so no hover state is left behind.
   void Select(int left, int top, int right, int bottom);
   COLORREF Canvas(int x, int y) const;
-  const CaptureState& State() const { return Capture(); }
+  CaptureFacts State() const { return FactsOf(CurrentSession()); }
 };

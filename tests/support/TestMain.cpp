@@ -4,12 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/Startup.h"
+#include "app/process/Startup.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  CreateGlobals();
-  std::atexit(ReleaseGlobals);
   if (!StartGdiplus()) {
     fprintf(stderr, "GDI+ could not be started\n");
     return 1;

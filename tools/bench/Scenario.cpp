@@ -8,16 +8,16 @@
 #include "MemoryMonitor.h"
 #include "SaveDialogDriver.h"
 #include "SyntheticScreen.h"
-#include "app/AnnotationSession.h"
-#include "app/CaptureOverlay.h"
-#include "app/CaptureState.h"
-#include "app/Desktop.h"
-#include "app/Globals.h"
-#include "app/ScreenGrab.h"
+#include "app/capture/CaptureSession.h"
+#include "app/process/CaptureOverlay.h"
+#include "app/desktop/Desktop.h"
+#include "app/desktop/ScreenGrab.h"
 #include "gx/GxGraphics.h"
-#include "output/Commands.h"
+#include "app/input/Commands.h"
 
 namespace {
+
+CaptureSession& Session() { return *CurrentSession(); }
 
 void Warn(const char* what) { std::fprintf(stderr, "bench: %s\n", what); }
 
@@ -30,7 +30,7 @@ class Driver {
 
  private:
   HWND Overlay() const { return TheOverlay().Handle(); }
-  const CaptureState& State() const { return Capture(); }
+  const CaptureState& State() const { return Session().state; }
   Samples& Row(const char* key, const char* label);
   double Send(UINT message, int x, int y, WPARAM wParam = 0);
   double MoveTo(int x, int y) { return Send(WM_MOUSEMOVE, x, y); }
@@ -88,7 +88,7 @@ void Driver::Select() {
   Send(WM_LBUTTONDOWN, x1, y1, MK_LBUTTON);
   MoveTo(x2, y2);
   Send(WM_LBUTTONUP, x2, y2);
-  if (!State().selectionMade) Warn("no selection was made");
+  if (!State().SelectionMade()) Warn("no selection was made");
 }
 
 void Driver::TimeOpen() {
@@ -112,7 +112,7 @@ void Driver::TimeDrawing() {
   for (int i = 1; i <= options_.moves; ++i)
     drawing.Add(MoveTo(x1 + (x2 - x1) * i / options_.moves, y1 + (y2 - y1) * i / options_.moves));
   Send(WM_LBUTTONUP, x2, y2);
-  if (!State().selectionMade) Warn("drawing made no selection");
+  if (!State().SelectionMade()) Warn("drawing made no selection");
 }
 
 void Driver::TimeResizing() {
@@ -120,7 +120,7 @@ void Driver::TimeResizing() {
   const ScreenRect s = State().SelectionRect;
   MoveTo(s.right, s.bottom);
   Send(WM_LBUTTONDOWN, s.right, s.bottom, MK_LBUTTON);
-  if (State().mode != CaptureMode::Adjust) Warn("the press missed the corner handle");
+  if (State().DragMode() != CaptureMode::Adjust) Warn("the press missed the corner handle");
   for (int i = 1; i <= options_.moves; ++i) resizing.Add(MoveTo(s.right + i * 6, s.bottom + i * 4));
   Send(WM_LBUTTONUP, s.right + options_.moves * 6, s.bottom + options_.moves * 4);
 }
@@ -131,7 +131,7 @@ void Driver::TimeMoving() {
   const int x = (s.left + s.right) / 2, y = (s.top + s.bottom) / 2;
   MoveTo(x, y);
   Send(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-  if (State().mode != CaptureMode::Drag) Warn("the press missed the inside of the selection");
+  if (State().DragMode() != CaptureMode::Drag) Warn("the press missed the inside of the selection");
   for (int i = 1; i <= options_.moves; ++i) moving.Add(MoveTo(x - i * 9, y - i * 5));
   Send(WM_LBUTTONUP, x - options_.moves * 9, y - options_.moves * 5);
 }
@@ -150,7 +150,7 @@ void Driver::TimeMenuHover() {
   MoveTo(x, y);
   Send(WM_RBUTTONDOWN, x, y, MK_RBUTTON);
   Send(WM_RBUTTONUP, x, y);
-  if (!State().menuShown) Warn("the menu did not open");
+  if (!State().MenuShown()) Warn("the menu did not open");
   const ScreenRect menu = State().MenuRect;
   for (int i = 0; i < options_.moves; ++i) hovering.Add(MoveTo(menu.left + 80, menu.top + 3 + (i * 9) % 249));
   // A press off the menu closes it.
@@ -180,7 +180,7 @@ void Driver::TimeAnnotating() {
   for (const Tool& tool : {Tool{17, "annotate-rectangle", "annotate: rectangle"},
                            Tool{95, "annotate-brush", "annotate: brush"}}) {
     ClickToolbar(tool.dx);
-    if (ArmedTool() == ToolKind::None) Warn("no tool was armed");
+    if (Session().annotations.Armed() == ToolKind::None) Warn("no tool was armed");
     const bool wave = tool.dx == 95;
     Samples& drawing = Row(tool.key, tool.label);
     MoveTo(x1, y1);
@@ -193,7 +193,7 @@ void Driver::TimeAnnotating() {
     }
     Send(WM_LBUTTONUP, x2, y2);
   }
-  if (KeptAnnotations().Shapes().size() != 2) Warn("annotating kept no rectangle and stroke");
+  if (Session().annotations.Kept().Shapes().size() != 2) Warn("annotating kept no rectangle and stroke");
 }
 
 // What the platform costs whatever the program does, measured on the open overlay's own canvas:
@@ -201,10 +201,10 @@ void Driver::TimeAnnotating() {
 // Last before closing: the blend leaves the canvas showing the frozen screen.
 void Driver::TimeFloor() {
   Samples& push = Row("floor-push", "floor: push, one-pixel dirty rectangle");
-  LayeredCanvas& canvas = Objects().OverlayCanvas;
+  LayeredCanvas& canvas = Session().OverlayCanvas;
   for (int i = 0; i < options_.moves; ++i) push.Add(TimeMs([&] { canvas.PresentDirty(RECT{0, 0, 1, 1}); }));
   Samples& blend = Row("floor-blend", "floor: blend of the whole canvas");
-  HDC frozen = Objects().FrozenLayer.GetSurfaceDC();
+  HDC frozen = Session().FrozenLayer.GetSurfaceDC();
   for (int i = 0; i < options_.repeats; ++i)
     blend.Add(TimeMs([&] { canvas.AlphaBlendFrom(frozen, 0, 0, width_, height_, 0, 0, width_, height_, 255, 0); }));
 }

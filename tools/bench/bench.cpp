@@ -13,9 +13,9 @@
 
 #include "Report.h"
 #include "Scenario.h"
-#include "app/Desktop.h"
-#include "app/RedrawMode.h"
-#include "app/Startup.h"
+#include "app/desktop/Desktop.h"
+#include "app/canvas/RedrawMode.h"
+#include "app/process/Startup.h"
 
 namespace {
 
@@ -74,8 +74,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]\n");
     return 2;
   }
-  CreateGlobals();
-  std::atexit(ReleaseGlobals);
   if (!StartGdiplus()) {
     std::fprintf(stderr, "bench: GDI+ could not be started\n");
     return 1;

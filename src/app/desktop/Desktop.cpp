@@ -1,0 +1,60 @@
+#include "app/desktop/Desktop.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace {
+
+std::optional<POINT> fixedCursor;
+std::optional<SIZE> fixedScreen;
+
+// Where MovePointerBy put the pointer, and the message it was handling then.
+struct PlacedPointer {
+  POINT at;
+  DWORD messagePos;
+  LONG messageTime;
+};
+std::optional<PlacedPointer> placed;
+
+}  // namespace
+
+// Where the cursor was when the message being handled happened. Reading the live position
+// instead would anchor a quick press-and-drag wherever the pointer has got to by the time the
+// queued press is handled, which is far off when a frame is slow to draw.
+POINT CursorPosition() {
+  if (fixedCursor) return *fixedCursor;
+  const DWORD position = GetMessagePos();
+  // Until the next message from the queue, the pointer is where we put it.
+  if (placed && placed->messagePos == position && placed->messageTime == GetMessageTime()) return placed->at;
+  placed.reset();
+  return POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+}
+
+int ScreenWidth() { return fixedScreen ? fixedScreen->cx : GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return fixedScreen ? fixedScreen->cy : GetSystemMetrics(SM_CYSCREEN); }
+
+POINT MovePointerBy(int dx, int dy) {
+  // From the live position: keys that repeat faster than frames are drawn queue up with the
+  // position of their own moment, before the moves made for the keys ahead of them.
+  POINT from{};
+  if (fixedCursor) {
+    from = *fixedCursor;
+  } else {
+    GetCursorPos(&from);
+  }
+  const POINT to{std::clamp<LONG>(from.x + dx, 0, ScreenWidth() - 1), std::clamp<LONG>(from.y + dy, 0, ScreenHeight() - 1)};
+  if (fixedCursor) {
+    fixedCursor = to;
+  } else {
+    SetCursorPos(to.x, to.y);
+    placed = PlacedPointer{to, GetMessagePos(), GetMessageTime()};
+  }
+  return to;
+}
+
+void OverrideCursorPosition(std::optional<POINT> position) {
+  fixedCursor = position;
+  placed.reset();
+}
+void OverrideScreenSize(std::optional<SIZE> size) { fixedScreen = size; }

@@ -1,0 +1,38 @@
+#pragma once
+// Every command of the overlay in one table: the toolbar's buttons, the context menu's rows and
+// the keys all map to a Command, and Execute carries it out on the session. A command changes
+// the session's state (or ends the capture); it draws nothing: the window procedure renders the
+// frame afterwards.
+
+#include <optional>
+
+class CaptureSession;
+
+enum class Command {
+  ToggleRectangle, ToggleEllipse, ToggleArrow, ToggleBrush, ToggleText,  // arm, or disarm when armed
+  ArmRectangle, ArmEllipse, ArmArrow, ArmBrush, ArmText,                 // arm, staying armed
+  Undo,
+  Redo,
+  HideTools,  // hides the toolbars, or shows them again
+  Reselect,   // drops the selection; the release of the click that chose it is ignored
+  Reset,      // drops the selection, its annotations and every interaction state
+  Finish,     // the selection to the clipboard, and the capture ends
+  Save,       // the selection to a file, and the capture ends
+  Cancel,     // the capture ends
+};
+
+// The commands of the toolbar's buttons and of the menu's rows, by their codes (1 to 11); none
+// for a code without one (the inert save-with-menu button and its arrow).
+std::optional<Command> ToolbarCommand(int code);
+std::optional<Command> MenuCommand(int row);
+
+// Carries out the command. Finish, Save (once written) and Cancel end the capture: the session
+// is gone when Execute returns, and CaptureOpen() says so.
+void Execute(CaptureSession& session, Command command);
+
+// The commands on the open capture, for whoever holds no session (tests, the bench).
+void FinishCapture();
+void SaveCapture();
+void CancelCapture();
+void ResetCapture();
+void ReselectCapture();

@@ -1,0 +1,20 @@
+#pragma once
+// The overlay's keys for placing a selection to the pixel and ending the capture without the
+// mouse. Arrows move the pointer while no selection exists (the drawing and the magnifier follow
+// as for a mouse move) and move the selection once one does; Ctrl+arrows move its right or
+// bottom edge; Shift makes each step ten pixels. Enter and Ctrl+C finish, Ctrl+S saves.
+
+#include <windows.h>
+
+#include "win/ScreenRect.h"
+
+class CaptureSession;
+
+// Handles a WM_KEYDOWN of the overlay; false when the key is not one of these (Esc is not).
+bool SelectionKeyDown(CaptureSession& session, WPARAM key);
+
+// The selection moved by (dx, dy), never further past the screen's edges than it already is.
+ScreenRect MovedOnScreen(const ScreenRect& selection, int dx, int dy, int screenWidth, int screenHeight);
+// The selection with its right edge moved by dx and its bottom edge by dy, kept within the
+// screen's right and bottom edges and never smaller than 2 × 2.
+ScreenRect StretchedOnScreen(const ScreenRect& selection, int dx, int dy, int screenWidth, int screenHeight);

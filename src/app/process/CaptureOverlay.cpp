@@ -1,0 +1,38 @@
+#include "app/process/CaptureOverlay.h"
+
+#include "app/capture/CaptureSession.h"
+#include "app/input/OverlayWindowProc.h"
+
+namespace {
+
+FormDesign OverlayDesign() {
+  FormDesign design;
+  design.className = "ScreenCutOverlay";
+  design.caption = "";
+  design.left = 0;
+  design.top = 0;
+  design.width = 1;
+  design.height = 1;
+  design.style = WS_POPUP;
+  design.exStyle = WS_EX_TOOLWINDOW;
+  design.classStyle = CS_DBLCLKS;  // the double click finishes a capture
+  design.background = nullptr;     // every pixel comes from the canvas
+  return design;
+}
+
+}  // namespace
+
+CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
+
+void CaptureOverlay::OnLoad() { BeginCapture(*this, &OverlayWindowProc, ended_); }
+
+// Destroyed by some route that did not end the capture first: end it now, so the layers, the
+// canvas and the subclass do not outlive their window.
+void CaptureOverlay::OnClosed() { EndCapture(); }
+
+CaptureOverlay& TheOverlay() {
+  static CaptureOverlay overlay;
+  return overlay;
+}
+
+void OpenCaptureOverlay(bool modal) { TheOverlay().Load(modal); }

@@ -1,0 +1,75 @@
+#include "app/render/Render.h"
+
+#include "app/capture/CaptureSession.h"
+#include "app/desktop/WindowCandidate.h"
+#include "app/render/Magnifier.h"
+#include "app/render/SelectionRenderer.h"
+#include "app/render/Toolbar.h"
+#include "output/ContextMenu.h"
+
+namespace {
+
+void ClearBars(CaptureState& state) {
+  state.ToolbarRect = ScreenRect{};
+  state.StyleBarRect = ScreenRect{};
+}
+
+void DrawLooking(CaptureSession& session, POINT cursor) {
+  if (const auto window = CandidateAt(session.windows, cursor)) DrawCandidate(session, *window);
+  DrawMagnifier(session, cursor);
+}
+
+// The menu at MenuRect's top-left, the row under `cursor` lit; MenuRect takes the menu's size.
+void DrawMenu(CaptureSession& session, POINT cursor) {
+  ScreenRect& menu = session.state.MenuRect;
+  const MenuHit hit = MenuRowAt(cursor.x - menu.left, cursor.y - menu.top);
+  const ImageUse normal = session.images.MenuImage();
+  GxGraphics surface;
+  surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
+  if (hit.found) {
+    const ImageUse highlighted = session.images.MenuHighlightImage(hit.highlight);
+    PaintMenu(surface, *normal, &*highlighted, hit.highlight);
+  } else {
+    PaintMenu(surface, *normal, nullptr, ScreenRect{});
+  }
+  menu.right = menu.left + surface.GetSurfaceWidth();
+  menu.bottom = menu.top + surface.GetSurfaceHeight();
+  session.frame.Blend(surface, menu.left, menu.top, 255, true);
+}
+
+// The selection as dragged so far (or as it is), with the magnifier: drawing and resizing.
+void DrawDragged(CaptureSession& session, const std::optional<ScreenRect>& drawn, POINT cursor) {
+  ClearBars(session.state);
+  DrawSelection(session, drawn.value_or(session.state.SelectionRect));
+  DrawMagnifier(session, cursor);
+}
+
+}  // namespace
+
+void Render(CaptureSession& session, POINT cursor) {
+  CaptureState& state = session.state;
+  session.frame.PaintBase();
+  if (state.Is<modes::Looking>()) {
+    ClearBars(state);
+    DrawLooking(session, cursor);
+    return;
+  }
+  if (const auto* drawing = state.As<modes::Drawing>()) {
+    // A press that has not moved yet shows what looking showed.
+    if (drawing->drawn) {
+      DrawDragged(session, drawing->drawn, cursor);
+    } else {
+      DrawLooking(session, cursor);
+    }
+    return;
+  }
+  if (const auto* resizing = state.As<modes::Resizing>()) {
+    DrawDragged(session, resizing->drawn, cursor);
+    return;
+  }
+  DrawSelection(session, state.SelectionRect);
+  PlaceToolbars(session);
+  const bool lit = state.Is<modes::Selected>();
+  DrawToolbars(session, lit ? std::optional<POINT>(cursor) : std::nullopt);
+  if (state.Is<modes::MenuOpen>()) DrawMenu(session, cursor);
+}

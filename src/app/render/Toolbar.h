@@ -1,0 +1,49 @@
+#pragma once
+// The toolbar under (or over, or inside) the selection: one image strip, eleven hit areas,
+// hover and press highlights. The first five buttons arm the annotation tools (the armed one
+// stays highlighted), the sixth undoes; save, cancel and finish end the capture. While a tool is
+// armed the style bar comes with it.
+
+#include <windows.h>
+
+#include <optional>
+
+#include "win/ScreenRect.h"
+
+class CaptureSession;
+
+struct ToolbarHit {
+  bool highlighted = false;  // a button with a highlight was hit
+  int code = 0;              // 0 when nothing was hit
+  ScreenRect highlight;      // x1, y1, x2, y2 on the toolbar surface
+};
+
+// The button under an offset (dx, dy) from the toolbar's top-left corner.
+ToolbarHit ToolbarButtonAt(int dx, int dy);
+// The button under a point of the screen, for a toolbar placed at `toolbar`.
+ToolbarHit ToolbarHitAt(const ScreenRect& toolbar, POINT point);
+
+// Where a toolbar surface of surfaceWidth × surfaceHeight goes for the selection, given the
+// strip's height and the screen's height.
+ScreenRect PlaceToolbar(const ScreenRect& selection, int surfaceWidth, int surfaceHeight, int stripHeight,
+                        int screenHeight);
+
+// Places the toolbar and, while a tool is armed, the style bar by the selection (ToolbarRect and
+// StyleBarRect); both empty while the menu has hidden them.
+void PlaceToolbars(CaptureSession& session);
+// Draws them where they were placed, the armed tool's button and the chosen style marked, and
+// the button or item under `hover` highlighted.
+void DrawToolbars(CaptureSession& session, std::optional<POINT> hover);
+
+// The codes of the buttons; the tool buttons are numbered as ToolKind.
+constexpr int kToolbarRectangle = 1;
+constexpr int kToolbarEllipse = 2;
+constexpr int kToolbarArrow = 3;
+constexpr int kToolbarBrush = 4;
+constexpr int kToolbarText = 5;
+constexpr int kToolbarUndo = 6;
+constexpr int kToolbarSave = 7;
+constexpr int kToolbarSaveWithMenu = 8;
+constexpr int kToolbarSaveMenuArrow = 9;
+constexpr int kToolbarCancel = 10;
+constexpr int kToolbarFinish = 11;
