@@ -24,8 +24,8 @@ struct SelectionPixels {
 };
 
 bool MakePixels(const ScreenRect& s, SelectionPixels& pixels) {
-  pixels.width = s.right - s.left;
-  pixels.height = s.bottom - s.top;
+  pixels.width = s.Width();
+  pixels.height = s.Height();
   if (pixels.width <= 0 || pixels.height <= 0) return false;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -1,5 +1,6 @@
 #include "win/Form.h"
 
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -108,7 +109,20 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  return form->Handle(message, wParam, lParam);
+  // Nothing thrown may cross into the system's code, which would end the process.
+  try {
+    return form->Handle(message, wParam, lParam);
+  } catch (const std::exception& failure) {
+    form->OnUnexpectedFailure(failure.what());
+  } catch (...) {
+    form->OnUnexpectedFailure("");
+  }
+  return 0;
+}
+
+void Form::OnUnexpectedFailure(const std::string& what) {
+  const std::string text = "发生意外错误。\r\n\r\n" + what;
+  MessageBoxW(window_, Utf8ToWide(text).c_str(), Utf8ToWide(design_.caption).c_str(), MB_OK | MB_ICONERROR);
 }
 
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -50,6 +50,9 @@ class Form {
   virtual void OnCommand(int /*controlId*/) {}
   virtual void OnPaint(HDC /*dc*/) {}
   virtual void OnClosed() {}
+  // Something thrown while the form handled a message (nothing may cross into the system's
+  // code): by default the user is told.
+  virtual void OnUnexpectedFailure(const std::string& what);
   // Messages a form wants to see before the default handling; return true when handled.
   virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
     return false;

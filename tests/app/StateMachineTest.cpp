@@ -31,6 +31,20 @@ TEST_F(OverlayTest, HandleZonesReachTwoPixelsOut) {
   EXPECT_EQ(TheOverlay().MousePointer(), LoadCursorA(nullptr, IDC_SIZEALL));
 }
 
+// (-1, -1) is a pixel like any other (of a monitor left of the primary one): a grip taken there
+// is a grip all the same.
+TEST_F(OverlayTest, AHandleOfASelectionAtMinusOneResizes) {
+  Session().state.SelectionRect = ScreenRect{-1, -1, 1, 1};  // what the minimum extent makes of a dot at (0, 0)
+  Session().state.mode = modes::Selected{};
+  MoveTo(3, 3);
+  ASSERT_EQ(State().zone, HitZone::BottomRight);
+  Press(3, 3);
+  MoveTo(40, 30);
+  MoveTo(60, 50);
+  Release(60, 50);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{-1, -1, 60, 50}));
+}
+
 TEST_F(OverlayTest, ResizingByACornerAndByAnEdge) {
   Select(100, 100, 300, 200);
   Drag(300, 200, 400, 260);  // bottom-right corner

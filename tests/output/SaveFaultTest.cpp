@@ -268,3 +268,20 @@ TEST_F(SaveFaultTest, ADialogThatFailsIsReportedNotTakenAsACancel) {
   ExpectCaptureKept();
   ExpectSecondTryWrites();
 }
+
+// Whatever a handler throws stops at the window procedure: the capture ends cleanly and the user
+// is told, instead of the process ending.
+TEST_F(SaveFaultTest, AnExceptionInAHandlerEndsTheCaptureAndIsReported) {
+  std::vector<std::string> unexpected;
+  ReportUnexpectedFailure = [&](HWND, const std::string& what) { unexpected.push_back(what); };
+  ReportSaveFailure = [](HWND, const std::string&) { throw std::runtime_error("thrown by a handler"); };
+  {
+    ImportPatch dialog("comdlg32.dll", "GetSaveFileNameW", reinterpret_cast<const void*>(&DialogThatFails));
+    ASSERT_TRUE(dialog.Applied());
+    Key('S', kControl);
+  }
+  EXPECT_EQ(unexpected, std::vector<std::string>{"thrown by a handler"});
+  EXPECT_FALSE(CaptureOpen());
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+  ReportUnexpectedFailure = [](HWND, const std::string&) {};
+}

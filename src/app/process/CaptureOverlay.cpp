@@ -1,5 +1,7 @@
 #include "app/process/CaptureOverlay.h"
 
+#include <exception>
+
 #include "app/capture/CaptureSession.h"
 #include "app/input/OverlayWindowProc.h"
 
@@ -24,7 +26,25 @@ FormDesign OverlayDesign() {
 
 CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
 
-void CaptureOverlay::OnLoad() { BeginCapture(*this, &OverlayWindowProc, ended_); }
+void CaptureOverlay::OnLoad() {
+  try {
+    BeginCapture(*this, &OverlayWindowProc, ended_);
+  } catch (const std::exception& failure) {
+    // A capture that cannot open (a screen too large for the memory left, say) leaves nothing
+    // half open: the user is told and is back where they started.
+    OnUnexpectedFailure(failure.what());
+  }
+}
+
+void CaptureOverlay::OnUnexpectedFailure(const std::string& what) {
+  if (CaptureOpen()) {
+    EndCapture();  // closes the overlay and brings the user back
+  } else {
+    Close();
+    if (ended_) ended_();
+  }
+  ReportUnexpectedFailure(nullptr, what);
+}
 
 // Destroyed by some route that did not end the capture first: end it now, so the layers, the
 // canvas and the subclass do not outlive their window.

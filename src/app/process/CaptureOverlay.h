@@ -15,6 +15,7 @@ class CaptureOverlay : public Form {
  protected:
   void OnLoad() override;
   void OnClosed() override;
+  void OnUnexpectedFailure(const std::string& what) override;
 
  private:
   std::function<void()> ended_;

@@ -79,7 +79,7 @@ void DrawFramed(CaptureSession& session, int left, int top, int w, int h, bool h
 
 std::string SizeLabel(const ScreenRect& rect) {
   char text[64];
-  std::snprintf(text, sizeof text, "%d × %d", std::abs(rect.right - rect.left), std::abs(rect.bottom - rect.top));
+  std::snprintf(text, sizeof text, "%d × %d", std::abs(rect.Width()), std::abs(rect.Height()));
   return text;
 }
 

@@ -34,6 +34,6 @@ void PaintToolbarBox(GxGraphics& surface) {
 }
 
 void PaintToolbarHighlight(GxGraphics& surface, const ScreenRect& h) {
-  FillAndOutline(surface, static_cast<float>(h.left), static_cast<float>(h.top), static_cast<float>(h.right - h.left + 2),
-                 static_cast<float>(h.bottom - h.top + 2), kHighlightFill, kHighlightOutline);
+  FillAndOutline(surface, static_cast<float>(h.left), static_cast<float>(h.top), static_cast<float>(h.Width() + 2),
+                 static_cast<float>(h.Height() + 2), kHighlightFill, kHighlightOutline);
 }
