@@ -137,7 +137,7 @@ trap 'exit 129' HUP
 wine_prefix() {
   use_wine_bits
   export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
   WINE_STARTED=1
   if [ ! -f "$WINEPREFIX/.ready" ] || [ "$(cat "$WINEPREFIX/.ready")" != "$WINEARCH" ]; then
     say "creating Wine prefix $WINEPREFIX"

@@ -5,7 +5,7 @@
 # Sets WINEPREFIX to the plain prefix, making it first when it is not there yet.
 plain_wine_prefix() {  # build directory
   export WINEPREFIX="$(cd "$1" && pwd)/wineprefix-plain" WINEARCH=${WINEARCH:-win32} WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
   if [ ! -f "$WINEPREFIX/.ready" ] || [ "$(cat "$WINEPREFIX/.ready")" != "$WINEARCH" ]; then
     echo "== creating Wine prefix $WINEPREFIX" >&2
     rm -rf "$WINEPREFIX"
