@@ -10,9 +10,19 @@
 
 #include "gx/GxObject.h"
 
-// Runs `allocate`; false, with LastStatus OutOfMemory, when the memory is not to be had.
+// The most one array for GDI+ may take. A 32-bit process cannot hold more anyway; a 64-bit one
+// could reserve a count near INT_MAX and then spend minutes and gigabytes filling it, which is
+// not what such a count asks for either.
+constexpr std::size_t kLargestArrayBytes = std::size_t{1} << 30;
+
+// Runs `allocate`, which makes arrays of `bytes` in all; false, with LastStatus OutOfMemory, when
+// the memory is not to be had.
 template <typename Allocate>
-bool Allocated(Allocate allocate) {
+bool Allocated(std::size_t bytes, Allocate allocate) {
+  if (bytes > kLargestArrayBytes) {
+    LastStatus = GxOutOfMemory;
+    return false;
+  }
   try {
     allocate();
     return true;

@@ -28,7 +28,7 @@ int GxFontCollection::GetFamilies(int count, std::vector<GxFontFamily>& families
   std::vector<GpFontFamily*> listed;
   std::vector<GxFontFamily> fresh;
   const auto size = static_cast<std::size_t>(count);
-  if (!Allocated([&] {
+  if (!Allocated(size * (sizeof(GpFontFamily*) + sizeof(GxFontFamily)), [&] {
         listed.assign(size, nullptr);
         fresh = std::vector<GxFontFamily>(size);
       }))

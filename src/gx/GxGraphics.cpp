@@ -440,7 +440,9 @@ bool GxGraphics::MeasureCharacterRangesW(const std::wstring& text, const GxFont&
     return false;
   }
   std::vector<GpRegion*> handles;
-  if (!Allocated([&] { handles.assign(static_cast<size_t>(regionCount), nullptr); })) return false;
+  if (!Allocated(static_cast<size_t>(regionCount) * sizeof(GpRegion*),
+                 [&] { handles.assign(static_cast<size_t>(regionCount), nullptr); }))
+    return false;
   // On failure the regions made so far are deleted; LastStatus keeps the failure.
   auto fail = [&handles] {
     const int status = LastStatus;

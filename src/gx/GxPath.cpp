@@ -136,7 +136,8 @@ bool GxPath::ReadArray(std::vector<Element>& out, const OptInt& count) const {
   const int n = CountToRead(count);
   if (n < 0) return false;
   std::vector<Element> read;
-  if (!Allocated([&] { read.assign(static_cast<std::size_t>(n), Element{}); })) return false;
+  if (!Allocated(static_cast<std::size_t>(n) * sizeof(Element), [&] { read.assign(static_cast<std::size_t>(n), Element{}); }))
+    return false;
   out = std::move(read);
   return GdipOk<Entry>(Handle(), NativeData(out), n);
 }

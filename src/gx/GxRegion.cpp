@@ -136,7 +136,7 @@ UINT GxRegion::GetDataSize() const {
 
 Bytes GxRegion::GetData(UINT bufferSize, UINT* sizeFilled) const {
   Bytes buffer;
-  if (!Allocated([&] { buffer.assign(bufferSize, 0); })) return Bytes();
+  if (!Allocated(bufferSize, [&] { buffer.assign(bufferSize, 0); })) return Bytes();
   Gdip<GDIP(GdipGetRegionData)>(Handle(), buffer.empty() ? nullptr : buffer.data(), bufferSize, sizeFilled);
   return buffer;
 }

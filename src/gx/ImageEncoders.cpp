@@ -1,6 +1,7 @@
 #include "gx/ImageEncoders.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 
@@ -12,6 +13,9 @@ namespace {
 
 static_assert(sizeof(Gdiplus::ImageCodecInfo) == (sizeof(void*) == 4 ? 76 : 104), "ImageCodecInfo layout");
 static_assert(sizeof(Gdiplus::EncoderParameter) == (sizeof(void*) == 4 ? 28 : 32), "EncoderParameter layout");
+
+// Where the parameters start in a block: after the count, aligned for their pointers.
+constexpr std::size_t kFirstParameter = offsetof(Gdiplus::EncoderParameters, Parameter);
 
 Bytes CopyBytes(const void* source, std::int64_t count) {
   if (!source || count <= 0) return Bytes();
@@ -89,12 +93,15 @@ EncoderParameterBlock::EncoderParameterBlock(const std::vector<EncoderParam>& pa
     : status_(Build(parameters)) {}
 
 int EncoderParameterBlock::Build(const std::vector<EncoderParam>& parameters) {
-  if (!Allocated([&] {
+  const std::size_t blockBytes = kFirstParameter + parameters.size() * sizeof(Gdiplus::EncoderParameter);
+  if (!Allocated(parameters.size() * sizeof(Bytes) + blockBytes, [&] {
         values_.resize(parameters.size());
-        words_.assign(1 + parameters.size() * 7, 0);
+        words_.assign((blockBytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t), 0);
       }))
     return GxOutOfMemory;
-  words_[0] = static_cast<std::uint32_t>(parameters.size());
+  auto* block = reinterpret_cast<std::uint8_t*>(words_.data());
+  const auto count = static_cast<UINT>(parameters.size());
+  std::memcpy(block, &count, sizeof count);
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     const EncoderParam& parameter = parameters[i];
     // A negative count would reach GDI+ as some four thousand million values.
@@ -102,7 +109,7 @@ int EncoderParameterBlock::Build(const std::vector<EncoderParam>& parameters) {
     Bytes& values = values_[i];
     const std::int64_t promised = ValueBytes(parameter.valueCount, parameter.valueType);
     if (static_cast<std::uint64_t>(promised) > std::numeric_limits<std::size_t>::max()) return GxOutOfMemory;
-    if (!Allocated([&] {
+    if (!Allocated(static_cast<std::size_t>(promised), [&] {
           values = parameter.values;
           if (promised > static_cast<std::int64_t>(values.size())) values.resize(static_cast<std::size_t>(promised), 0);
         }))
@@ -113,7 +120,7 @@ int EncoderParameterBlock::Build(const std::vector<EncoderParam>& parameters) {
     native.NumberOfValues = static_cast<ULONG>(parameter.valueCount);
     native.Type = static_cast<ULONG>(parameter.valueType);
     native.Value = values.empty() ? nullptr : values.data();
-    std::memcpy(&words_[1 + i * 7], &native, sizeof native);
+    std::memcpy(block + kFirstParameter + i * sizeof native, &native, sizeof native);
   }
   return GxOk;
 }
@@ -123,7 +130,7 @@ const Gdiplus::EncoderParameters* EncoderParameterBlock::Get() const {
 }
 
 std::vector<EncoderParam> ReadEncoderParameters(const Gdiplus::EncoderParameters& block, std::size_t size) {
-  const std::size_t room = size < sizeof(UINT) ? 0 : (size - sizeof(UINT)) / sizeof(Gdiplus::EncoderParameter);
+  const std::size_t room = size < kFirstParameter ? 0 : (size - kFirstParameter) / sizeof(Gdiplus::EncoderParameter);
   std::vector<EncoderParam> parameters(std::min<std::size_t>(block.Count, room));
   const auto* natives = block.Parameter;
   for (std::size_t i = 0; i < parameters.size(); ++i) {

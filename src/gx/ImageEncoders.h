@@ -62,7 +62,7 @@ class EncoderParameterBlock {
   int Build(const std::vector<EncoderParam>& parameters);
 
   std::vector<Bytes> values_;
-  std::vector<std::uint32_t> words_;  // 32-bit words keep the block aligned
+  std::vector<std::uint64_t> words_;  // 64-bit words keep the block aligned for its pointers
   int status_;
 };
 

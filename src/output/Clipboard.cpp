@@ -1,12 +1,32 @@
 #include "output/Clipboard.h"
 
 #include "gx/GdiOwners.h"
+#include "gx/GxText.h"
 #include "output/OutputImage.h"
 
 namespace {
 
-constexpr int kOpenAttempts = 10;
+constexpr int kOpenAttempts = 40;
 constexpr DWORD kRetryDelayMs = 50;
+
+// Waits, handling what arrives for the thread's windows meanwhile (a WM_QUIT stays queued).
+void WaitHandlingMessages(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (DWORD waited = 0; waited < milliseconds; waited = GetTickCount() - start) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - waited, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT &&
+           PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+}
+
+void ShowClipboardFailure(HWND owner, const std::string& reason) {
+  const std::string text = "截图未能放到剪贴板上：" + reason + "\r\n\r\n截图仍然打开，可以再试一次或保存。";
+  MessageBoxW(owner, Utf8ToWide(text).c_str(), L"复制失败", MB_OK | MB_ICONWARNING);
+}
 
 // A device-dependent copy, which is what CF_BITMAP means to the programs that paste it.
 HBITMAP DeviceBitmap(HBITMAP dib) {
@@ -24,12 +44,14 @@ HBITMAP DeviceBitmap(HBITMAP dib) {
 bool OpenClipboardPatiently(HWND owner) {
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
     if (OpenClipboard(owner)) return true;
-    Sleep(kRetryDelayMs);
+    WaitHandlingMessages(kRetryDelayMs);
   }
   return false;
 }
 
 }  // namespace
+
+std::function<void(HWND, const std::string&)> ReportClipboardFailure = ShowClipboardFailure;
 
 bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
   if (!dib) return false;
@@ -42,7 +64,8 @@ bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
   return taken;
 }
 
-bool CopySelectionToClipboard(HWND owner, const OutputSource& source) {
+ClipboardResult CopySelectionToClipboard(HWND owner, const OutputSource& source) {
   GdiObject<HBITMAP> selection(OutputDib(source));
-  return CopyDibToClipboard(owner, selection.get());
+  if (!selection.get()) return ClipboardResult::NoImage;
+  return CopyDibToClipboard(owner, selection.get()) ? ClipboardResult::Copied : ClipboardResult::Busy;
 }

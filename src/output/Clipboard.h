@@ -4,11 +4,21 @@
 
 #include "gx/GxTypes.h"
 
+#include <functional>
+#include <string>
+
 // Puts a device-dependent copy of a DIB section on the clipboard as CF_BITMAP. Another program may
-// hold the clipboard for a moment: retries for about half a second. Returns whether the clipboard
+// hold the clipboard for a while: tries again for about two seconds, handling the thread's
+// messages meanwhile so that the program's windows keep painting. Returns whether the clipboard
 // took the bitmap; the DIB section stays the caller's.
 bool CopyDibToClipboard(HWND owner, HBITMAP dib);
 
+// Tells the user that the capture could not reach the clipboard and is still open (a message box;
+// tests replace it). `reason` names why.
+extern std::function<void(HWND owner, const std::string& reason)> ReportClipboardFailure;
+
 struct OutputSource;
-// Finishing: the selection as the output composes it (OutputDib), on the clipboard.
-bool CopySelectionToClipboard(HWND owner, const OutputSource& source);
+enum class ClipboardResult { Copied, Busy, NoImage };
+// Finishing: the selection as the output composes it (OutputDib), on the clipboard; Busy when
+// another program kept the clipboard, NoImage when the image could not be made.
+ClipboardResult CopySelectionToClipboard(HWND owner, const OutputSource& source);

@@ -94,7 +94,7 @@ TEST_F(AnnotationTest, ARectangleChangesOnlyItsOutlineAndUndoGivesTheScreenBack)
   EXPECT_TRUE(Red(Canvas(325, 200))) << "Ctrl+Shift+Z";
 
   const ClipboardBitmap clip = Finish();
-  EXPECT_EQ(Session().annotations.Layer(), nullptr) << "the layer ends with the capture";
+  EXPECT_EQ(CurrentSession(), nullptr) << "the layer ends with the capture";
   ASSERT_EQ(clip.width, 400);
   const std::vector<POINT> changed = Changed(clip);
   EXPECT_GT(changed.size(), 4 * 150u);

@@ -5,6 +5,7 @@
 // SCREENCUT_FUZZ_SEED fixes the seed (one from the clock runs besides the fixed one otherwise);
 // SCREENCUT_FUZZ_MESSAGES sets how many messages each seed sends.
 
+#include <windows.h>
 #include <commdlg.h>
 
 #include <cstdint>
@@ -15,7 +16,9 @@
 #include <string>
 
 #include "app/canvas/RedrawMode.h"
+#include "app/desktop/Desktop.h"
 #include "app/input/OverlayWindowProc.h"
+#include "output/Clipboard.h"
 #include "app/process/CaptureOverlay.h"
 #include "app/render/Render.h"
 #include "support/ImportPatch.h"
@@ -44,11 +47,15 @@ class OverlayFuzzTest : public OverlayTest {
   void SetUp() override {
     OverlayTest::SetUp();
     ReportUnexpectedFailure = [this](HWND, const std::string& what) { escaped_ = what.empty() ? "?" : what; };
+    // A clipboard another test process holds is no fault of the overlay's.
+    ReportClipboardFailure = [](HWND, const std::string&) {};
     ASSERT_TRUE(dialog_.Applied() && dialogError_.Applied());
   }
   void TearDown() override {
-    ReportUnexpectedFailure = [](HWND, const std::string&) {};
     OverlayTest::TearDown();
+    ReportUnexpectedFailure = [](HWND, const std::string&) {};
+    ReportClipboardFailure = [](HWND, const std::string&) {};
+    SetChosenStyle(AnnotationStyle{});  // the style bar was clicked at random; the choice outlives captures
   }
 
   // A point somewhere the action is: near the selection's edges, on a bar or the menu, or anywhere.
@@ -56,8 +63,8 @@ class OverlayFuzzTest : public OverlayTest {
     const CaptureFacts facts = State();
     const int pick = Pick(6);
     const ScreenRect s = facts.SelectionRect;
-    auto near = [&](int value) { return value + Pick(9) - 4; };
-    if (pick == 0 && facts.selectionMade) return POINT{near(Pick(2) ? s.left : s.right), near(Pick(2) ? s.top : s.bottom)};
+    auto around = [&](int value) { return value + Pick(9) - 4; };
+    if (pick == 0 && facts.selectionMade) return POINT{around(Pick(2) ? s.left : s.right), around(Pick(2) ? s.top : s.bottom)};
     if (pick == 1 && facts.selectionMade) return POINT{s.left + Pick(s.Width() + 1), s.top + Pick(s.Height() + 1)};
     if (pick == 2 && !facts.ToolbarRect.IsEmpty())
       return POINT{facts.ToolbarRect.left + kToolbarDx[Pick(10)], facts.ToolbarRect.top + 12};
@@ -67,7 +74,9 @@ class OverlayFuzzTest : public OverlayTest {
   }
 
   void SendOne() {
-    if (!TheOverlay().IsLoaded()) ASSERT_TRUE(TheOverlay().Load(false));  // an ending ends only that capture
+    if (!TheOverlay().IsLoaded()) {
+      ASSERT_TRUE(TheOverlay().Load(false));  // an ending ends only that capture
+    }
     const POINT at = SomePoint();
     switch (Pick(12)) {
       case 0: case 1: case 2: MoveTo(at.x, at.y); break;
@@ -99,12 +108,18 @@ class OverlayFuzzTest : public OverlayTest {
     }
     ASSERT_EQ(f.menuShown != 0, !f.MenuRect.IsEmpty()) << where;
     ASSERT_TRUE(!f.pressLocked || f.buttonDown) << where;
-    if (!f.StyleBarRect.IsEmpty()) ASSERT_FALSE(f.ToolbarRect.IsEmpty()) << where;
+    if (!f.StyleBarRect.IsEmpty()) {
+      ASSERT_FALSE(f.ToolbarRect.IsEmpty()) << where;
+    }
   }
 
   // The canvas as the damage tracking left it is what the plain full redraw paints.
   void ExpectPlainRedrawAgrees(const std::string& where) {
     if (!CaptureOpen()) return;
+    // Brought to the cursor as it is now: a message the overlay does not act on (the wheel) left
+    // the frame of the one before.
+    Render(Session(), CursorPosition());
+    Session().frame.Present();
     const std::vector<std::uint32_t> damage = CanvasBytes();
     SetRedrawMode(RedrawMode::Full);
     Render(Session(), CursorPosition());

@@ -70,15 +70,25 @@ TEST_F(OverlayTest, MovingStopsAtTheScreenEdgeAndComesBackAtOnce) {
   EXPECT_EQ(State().mode, CaptureMode::Drag) << "a release counts in the mode of its press";
 }
 
-TEST_F(OverlayTest, PressingOutsideThenDraggingInsideStartsAMove) {
+// A drag moves the selection only when it starts inside it: a sloppy press on the dimmed screen,
+// the toolbar or the style bar dragged into the selection leaves it where it is.
+TEST_F(OverlayTest, APressOutsideTheSelectionNeverMovesIt) {
   Select(100, 100, 300, 200);
-  MoveTo(50, 150);
-  Press(50, 150);
-  EXPECT_EQ(State().pressLocked, 0);
-  MoveTo(150, 150);  // inside now: the grip is taken here
-  MoveTo(170, 160);
-  EXPECT_EQ(State().SelectionRect, (ScreenRect{120, 110, 320, 210}));
-  Release(170, 160);
+  const ScreenRect toolbar = State().ToolbarRect;
+  MoveTo(toolbar.left + 17, toolbar.top + 12);  // the rectangle tool, and with it the style bar
+  Press(toolbar.left + 17, toolbar.top + 12);
+  Release(toolbar.left + 17, toolbar.top + 12);
+  const ScreenRect bar = State().StyleBarRect;
+  ASSERT_FALSE(bar.IsEmpty());
+  for (POINT press : {POINT{50, 150}, POINT{toolbar.left + 151, toolbar.top + 12}, POINT{bar.left + 140, bar.top + 12}}) {
+    MoveTo(press.x, press.y);
+    Press(press.x, press.y);
+    EXPECT_EQ(State().pressLocked, 0);
+    MoveTo(150, 150);
+    MoveTo(170, 160);
+    Release(170, 160);
+    EXPECT_EQ(State().SelectionRect, (ScreenRect{100, 100, 300, 200})) << press.x << "," << press.y;
+  }
 }
 
 TEST_F(OverlayTest, RightClicksOpenTheMenuClearTheSelectionOrLeave) {

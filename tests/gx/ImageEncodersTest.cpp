@@ -67,7 +67,9 @@ struct SeenParameters {
                                            const Gdiplus::EncoderParameters* block) {
     passed = block != nullptr;
     parameters.clear();
-    if (block) parameters = ReadEncoderParameters(*block, 4 + block->Count * sizeof(Gdiplus::EncoderParameter));
+    if (block)
+      parameters = ReadEncoderParameters(
+          *block, offsetof(Gdiplus::EncoderParameters, Parameter) + block->Count * sizeof(Gdiplus::EncoderParameter));
     return Gdiplus::Ok;
   }
 };
@@ -132,9 +134,10 @@ TEST(ImageEncoders, ParametersPromisingValuesTheyCannotHaveAreRefused) {
 
 namespace {
 
-// A JPEG encoder that lists one quality parameter: count, one 28-byte record, its value after it.
+// A JPEG encoder that lists one quality parameter: count, one record, its value after it.
 struct FakeParameterList {
-  static constexpr UINT kSize = 4 + 28 + 4;
+  static constexpr UINT kValueAt = offsetof(Gdiplus::EncoderParameters, Parameter) + sizeof(Gdiplus::EncoderParameter);
+  static constexpr UINT kSize = kValueAt + 4;
   static inline Gdiplus::Status listStatus = Gdiplus::Ok;
   static Gdiplus::GpStatus WINGDIPAPI Size(Gdiplus::GpImage*, const CLSID*, UINT* size) {
     *size = kSize;
@@ -147,9 +150,9 @@ struct FakeParameterList {
     block->Parameter[0].Guid = TextToGuid("{1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}");
     block->Parameter[0].NumberOfValues = 1;
     block->Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
-    block->Parameter[0].Value = bytes + 32;
+    block->Parameter[0].Value = bytes + kValueAt;
     const std::uint32_t quality = 77;
-    std::memcpy(bytes + 32, &quality, 4);
+    std::memcpy(bytes + kValueAt, &quality, 4);
     return listStatus;
   }
 };

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/input/OverlayWindowProc.h"
 #include "app/process/CaptureOverlay.h"
 #include "gx/GdiplusApi.h"
 #include "output/ReplaceQuestion.h"
@@ -277,7 +278,8 @@ TEST_F(SaveFaultTest, AnExceptionInAHandlerEndsTheCaptureAndIsReported) {
   ReportSaveFailure = [](HWND, const std::string&) { throw std::runtime_error("thrown by a handler"); };
   {
     ImportPatch dialog("comdlg32.dll", "GetSaveFileNameW", reinterpret_cast<const void*>(&DialogThatFails));
-    ASSERT_TRUE(dialog.Applied());
+    ImportPatch error("comdlg32.dll", "CommDlgExtendedError", reinterpret_cast<const void*>(&BufferTooSmall));
+    ASSERT_TRUE(dialog.Applied() && error.Applied());
     Key('S', kControl);
   }
   EXPECT_EQ(unexpected, std::vector<std::string>{"thrown by a handler"});

@@ -108,12 +108,13 @@ TEST_F(SaveTest, EachFilterWritesItsFormatOfTheSelection) {
   }
 }
 
-TEST_F(SaveTest, ADismissedDialogDropsTheSelectionAndKeepsTheOverlay) {
+// Cancelling the dialog returns to the capture as it was: nothing the user made is thrown away.
+TEST_F(SaveTest, ADismissedDialogKeepsTheCaptureAsItWas) {
   ASSERT_TRUE(SaveWith([](HWND dialog) { PressButton(dialog, IDCANCEL); }));
   EXPECT_TRUE(TheOverlay().IsLoaded());
-  EXPECT_EQ(State().selectionMade, 0);
-  EXPECT_EQ(State().SelectionRect, ScreenRect{});
-  EXPECT_EQ(State().ToolbarRect, ScreenRect{});
+  EXPECT_EQ(State().selectionMade, 1);
+  EXPECT_EQ(State().SelectionRect, kSelection);
+  EXPECT_NE(State().ToolbarRect, ScreenRect{});
 }
 
 TEST_F(SaveTest, AFileThatCannotBeWrittenIsReportedAndTheCaptureKept) {

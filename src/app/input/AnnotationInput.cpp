@@ -11,8 +11,9 @@ bool Press(CaptureSession& session, AnnotationTool& tool, POINT at) {
   if (state.MenuShown()) return false;  // the press only closes the menu
   if (!state.SelectionMade() || state.zone != HitZone::Inside) {
     // Off the selection an open text box is done with; the toolbars' commands see to it
-    // themselves, and the style bar restyles it.
-    if (tool.Working() && state.zone != HitZone::Toolbar) session.annotations.KeepOpenWork();
+    // themselves, the style bar restyles it, and a handle resizes the selection under it, the
+    // box staying open for what is typed next.
+    if (tool.Working() && state.zone != HitZone::Toolbar && !IsHandle(state.zone)) session.annotations.KeepOpenWork();
     return false;
   }
   if (std::optional<Shape> closed = tool.Press(PointF(at), ChosenStyle())) session.annotations.Keep(std::move(*closed));

@@ -50,29 +50,37 @@ void Reset(CaptureSession& session) {
   session.annotations.Forget();
 }
 
+// A finish that cannot reach the clipboard keeps the capture, and says why.
 void Finish(CaptureSession& session) {
-  CopySelectionToClipboard(session.Window(), Output(session));
-  EndCapture();
+  if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
+  const ClipboardResult result = CopySelectionToClipboard(session.Window(), Output(session));
+  if (result == ClipboardResult::Copied) {
+    EndCapture();
+    return;
+  }
+  if (!CaptureOpen()) return;
+  ReportClipboardFailure(session.Window(), result == ClipboardResult::Busy ? "另一个程序正占用剪贴板。"
+                                                                          : "无法生成截图的图像（内存可能不足）。");
 }
 
 void Save(CaptureSession& session) {
   // The press that chose the command ends here: its release goes to the dialog, not to us.
   if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
   session.subclass.ReleaseMouse();
-  // What the overlay shows while the dialog is open.
-  session.frame.PaintBase();
+  // While the dialog is open the overlay shows what is being saved, the annotations included.
+  Render(session, std::nullopt);
   session.frame.Present();
   const OutputSource source = Output(session);
   const SaveOutcome outcome =
       SaveSelection(session.Window(), source, session.encodingAhead, [] { return CaptureOpen(); });
   if (!CaptureOpen()) return;  // the capture ended while the dialog or the message was up
-  switch (outcome) {
-    case SaveOutcome::Saved: EndCapture(); break;
-    case SaveOutcome::Dismissed: Reset(session); break;
-    // The capture stays for another try: the selection and its toolbar come back, and a menu
-    // the save was chosen from closes with it.
-    case SaveOutcome::Failed: session.state.mode = modes::Selected{}; break;
+  if (outcome == SaveOutcome::Saved) {
+    EndCapture();
+    return;
   }
+  // A dismissed dialog or a failed write leaves the capture as it was, annotations, armed tool
+  // and undo history included, for another try; a menu the save was chosen from is closed.
+  session.state.mode = modes::Selected{};
 }
 
 void Arm(CaptureSession& session, ToolKind kind, bool toggle) {

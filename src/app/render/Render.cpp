@@ -14,15 +14,16 @@ void ClearBars(CaptureState& state) {
   state.StyleBarRect = ScreenRect{};
 }
 
-void DrawLooking(CaptureSession& session, POINT cursor) {
-  if (const auto window = CandidateAt(session.windows, cursor)) DrawCandidate(session, *window);
-  DrawMagnifier(session, cursor);
+void DrawLooking(CaptureSession& session, std::optional<POINT> cursor) {
+  if (!cursor) return;
+  if (const auto window = CandidateAt(session.windows, *cursor)) DrawCandidate(session, *window);
+  DrawMagnifier(session, *cursor);
 }
 
 // The menu at MenuRect's top-left, the row under `cursor` lit; MenuRect takes the menu's size.
-void DrawMenu(CaptureSession& session, POINT cursor) {
+void DrawMenu(CaptureSession& session, std::optional<POINT> cursor) {
   ScreenRect& menu = session.state.MenuRect;
-  const MenuHit hit = MenuRowAt(cursor.x - menu.left, cursor.y - menu.top);
+  const MenuHit hit = cursor ? MenuRowAt(cursor->x - menu.left, cursor->y - menu.top) : MenuHit{};
   const ImageUse normal = session.images.MenuImage();
   GxGraphics surface;
   surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
@@ -38,15 +39,15 @@ void DrawMenu(CaptureSession& session, POINT cursor) {
 }
 
 // The selection as dragged so far (or as it is), with the magnifier: drawing and resizing.
-void DrawDragged(CaptureSession& session, const std::optional<ScreenRect>& drawn, POINT cursor) {
+void DrawDragged(CaptureSession& session, const std::optional<ScreenRect>& drawn, std::optional<POINT> cursor) {
   ClearBars(session.state);
   DrawSelection(session, drawn.value_or(session.state.SelectionRect));
-  DrawMagnifier(session, cursor);
+  if (cursor) DrawMagnifier(session, *cursor);
 }
 
 }  // namespace
 
-void Render(CaptureSession& session, POINT cursor) {
+void Render(CaptureSession& session, std::optional<POINT> cursor) {
   CaptureState& state = session.state;
   session.frame.PaintBase();
   if (state.Is<modes::Looking>()) {
@@ -70,6 +71,6 @@ void Render(CaptureSession& session, POINT cursor) {
   DrawSelection(session, state.SelectionRect);
   PlaceToolbars(session);
   const bool lit = state.Is<modes::Selected>();
-  DrawToolbars(session, lit ? std::optional<POINT>(cursor) : std::nullopt);
+  DrawToolbars(session, lit ? cursor : std::nullopt);
   if (state.Is<modes::MenuOpen>()) DrawMenu(session, cursor);
 }

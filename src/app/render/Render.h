@@ -15,6 +15,9 @@
 
 #include <windows.h>
 
+#include <optional>
+
 class CaptureSession;
 
-void Render(CaptureSession& session, POINT cursor);
+// With no cursor (the save dialog is up) nothing follows the pointer: no highlight, no magnifier.
+void Render(CaptureSession& session, std::optional<POINT> cursor);

@@ -103,6 +103,10 @@ ScreenRect PlaceStyleBar(const ScreenRect& toolbar, const ScreenRect& selection,
   return place;
 }
 
+int StyleBarRoom(const CaptureSession& session) {
+  return session.annotations.Armed() == ToolKind::None ? 0 : kSurfaceHeight + kGap;
+}
+
 void PlaceStyleBar(CaptureSession& session) {
   CaptureState& state = session.state;
   state.StyleBarRect = session.annotations.Armed() == ToolKind::None

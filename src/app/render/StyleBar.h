@@ -27,6 +27,8 @@ StyleBarHit StyleBarHitAt(const ScreenRect& bar, POINT point);
 ScreenRect PlaceStyleBar(const ScreenRect& toolbar, const ScreenRect& selection, int width, int height,
                          int screenWidth, int screenHeight);
 
+// The height the bar takes beside the toolbar: 0 while no tool is armed.
+int StyleBarRoom(const CaptureSession& session);
 // While a tool is armed, places the bar by the placed toolbar (StyleBarRect); otherwise no bar.
 void PlaceStyleBar(CaptureSession& session);
 // Draws the placed bar with the chosen size and colour marked and `hover` highlighted.

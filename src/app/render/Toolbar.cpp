@@ -72,14 +72,14 @@ ToolbarHit ToolbarHitAt(const ScreenRect& toolbar, POINT point) {
 }
 
 ScreenRect PlaceToolbar(const ScreenRect& s, int surfaceWidth, int surfaceHeight, int stripHeight,
-                        int screenHeight) {
+                        int screenHeight, int companion) {
   ScreenRect place;
   place.left = s.right - surfaceWidth;
   place.right = s.right;
-  if (s.bottom + stripHeight + 10 <= screenHeight) {  // room below
+  if (s.bottom + stripHeight + 10 + companion <= screenHeight) {  // room below
     place.top = s.bottom + 6;
     place.bottom = place.top + surfaceHeight;
-  } else if (s.top - stripHeight - 8 > 0) {  // room above
+  } else if (s.top - stripHeight - 8 - companion > 0) {  // room above
     place.top = s.top - surfaceHeight - 4;
     place.bottom = s.top - 4;
   } else {  // inside, at the selection's top
@@ -102,7 +102,7 @@ void PlaceToolbars(CaptureSession& session) {
   }
   const ImageUse strip = session.images.ToolbarStripImage();
   state.ToolbarRect = PlaceToolbar(state.SelectionRect, strip->GetWidth() + 4, strip->GetHeight() + 4,
-                                   strip->GetHeight(), ScreenHeight());
+                                   strip->GetHeight(), ScreenHeight(), StyleBarRoom(session));
   PlaceStyleBar(session);
 }
 

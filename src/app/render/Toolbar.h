@@ -24,9 +24,11 @@ ToolbarHit ToolbarButtonAt(int dx, int dy);
 ToolbarHit ToolbarHitAt(const ScreenRect& toolbar, POINT point);
 
 // Where a toolbar surface of surfaceWidth × surfaceHeight goes for the selection, given the
-// strip's height and the screen's height.
+// strip's height and the screen's height: under the selection, else over it, else inside it at its
+// top. `companion` is the height the style bar needs beside it (0 while there is none): the two
+// go together, both under, both over or both inside, so the bar never lies over the frame.
 ScreenRect PlaceToolbar(const ScreenRect& selection, int surfaceWidth, int surfaceHeight, int stripHeight,
-                        int screenHeight);
+                        int screenHeight, int companion = 0);
 
 // Places the toolbar and, while a tool is armed, the style bar by the selection (ToolbarRect and
 // StyleBarRect); both empty while the menu has hidden them.
