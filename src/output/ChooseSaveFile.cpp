@@ -1,10 +1,10 @@
 #include "output/ChooseSaveFile.h"
 
-#include "output/FileReplacement.h"
 #include "output/ReplaceQuestion.h"
 #include "output/SaveCapture.h"
 #include "win/FileDialog.h"
 #include "win/FileDialogText.h"
+#include "win/FileReplacement.h"
 
 namespace {
 

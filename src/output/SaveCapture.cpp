@@ -15,7 +15,7 @@
 #include "output/Commands.h"
 #include "output/EncodeForFile.h"
 #include "output/EncodingAhead.h"
-#include "output/FileReplacement.h"
+#include "win/FileReplacement.h"
 
 const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
 
