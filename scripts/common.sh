@@ -6,7 +6,7 @@ BUILD=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
-          fonts-wqy-microhei fonts-wine
+          fonts-wqy-microhei fonts-wine python3
           wine64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           mingw-w64-x86-64-dev)
 
@@ -58,7 +58,8 @@ ensure_packages() {
 }
 
 # The whole configure and build output stays in build.log; warnings and errors show as they
-# come, and the end of the log when the build fails.
+# come, and the end of the log when the build fails. Arguments go to the build step
+# (--target NAME builds only that).
 build_all() {
   say "building in $BUILD"
   mkdir -p "$BUILD"
@@ -70,7 +71,7 @@ build_all() {
   local log="$BUILD/build.log" rc
   { cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
           -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} &&
-    cmake --build "$BUILD" -j"$(nproc)"; } 2>&1 | tee "$log" | grep -E 'error|warning|Error'
+    cmake --build "$BUILD" -j"$(nproc)" "$@"; } 2>&1 | tee "$log" | grep -E 'error|warning|Error'
   rc=${PIPESTATUS[0]}
   if [ "$rc" -ne 0 ]; then
     say "build failed; the end of $log:"

@@ -1,9 +1,9 @@
 #include "output/ChooseSaveFile.h"
 
-#include "output/FileReplacement.h"
 #include "output/ReplaceQuestion.h"
 #include "win/FileDialog.h"
 #include "win/FileDialogText.h"
+#include "win/FileReplacement.h"
 
 const char kSaveFilter[] = "PNG (*.png)|*.png|BMP (*.bmp)|*.bmp|JPGE (*.jpg)|*.jpg|GIF (*.gif)|*.gif";
 

@@ -10,8 +10,8 @@
 #include "output/ChooseSaveFile.h"
 #include "output/EncodeForFile.h"
 #include "output/EncodingAhead.h"
-#include "output/FileReplacement.h"
 #include "output/OutputImage.h"
+#include "win/FileReplacement.h"
 
 namespace {
 

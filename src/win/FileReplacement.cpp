@@ -1,4 +1,4 @@
-#include "output/FileReplacement.h"
+#include "win/FileReplacement.h"
 
 #include <windows.h>
 
