@@ -20,3 +20,5 @@ std::unique_ptr<AnnotationTool> MakeTool(ToolKind kind, const Annotations* kept)
   }
   return nullptr;
 }
+
+bool ToolUsesColour(ToolKind kind) { return kind != ToolKind::Mosaic && kind != ToolKind::Blur && kind != ToolKind::None; }

@@ -56,6 +56,9 @@ class AnnotationTool {
   virtual std::optional<GxRectF> Caret() const { return std::nullopt; }
 };
 
+// Whether the style's colour shows in the tool's shapes: mosaic and blur take the size alone.
+bool ToolUsesColour(ToolKind kind);
+
 // A new tool of that kind; null for ToolKind::None. The step numbers tool numbers its markers
 // after those among `kept` (the capture's annotations, which must outlive the tool); without
 // them it starts at 1 every time.

@@ -82,7 +82,8 @@ struct PictureBelow {
 //
 // A highlighter stroke and a redaction write the target's pixels themselves, so they need a
 // target with a memory surface (CreateSurface) translated by whole pixels at most; elsewhere the
-// stroke is drawn with a translucent pen, and a redaction draws nothing.
+// stroke is drawn with a translucent pen, and a redaction draws nothing. Neither heeds a clip set
+// on the target.
 //
 // A redaction needs `below`: it composes the picture below over its rectangle, redacts it and
 // writes it onto the target opaque, so the original pixels cannot show through. Drawn onto the
