@@ -96,6 +96,10 @@ TEST(Redaction, EveryMosaicCellIsOneFlatColourTheAverageOfWhatLayUnderIt) {
       for (LONG x = origin.x; x < origin.x + 96; ++x) composed.push_back(picture.Composed(x, y));
     const auto before = [&](LONG x, LONG y) { return composed[(y - origin.y) * 96 + (x - origin.x)]; };
 
+    // Redacted in a block of the whole composed picture: the same pixels, and none outside.
+    PixelBlock whole = PictureUnder(picture.below, onPicture);
+    Redact(std::get<Redaction>(mosaic), whole);
+
     // Kept: drawn onto the layer it reads.
     picture.layer.TranslateTransform(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
     DrawShape(picture.layer, mosaic, &picture.below);
@@ -122,10 +126,13 @@ TEST(Redaction, EveryMosaicCellIsOneFlatColourTheAverageOfWhatLayUnderIt) {
     }
     // Outside the rectangle the layer is as it was.
     for (LONG y = origin.y; y < origin.y + 72; ++y)
-      for (LONG x = origin.x; x < origin.x + 96; ++x)
-        if (!PtInRect(&rect, POINT{x, y})) {
+      for (LONG x = origin.x; x < origin.x + 96; ++x) {
+        const bool inside = PtInRect(&rect, POINT{x, y});
+        ASSERT_EQ(whole.Row(y - origin.y)[x - origin.x], inside ? Pixel(after, x - origin.x, y - origin.y) : before(x, y));
+        if (!inside) {
           ASSERT_EQ(Pixel(after, x - origin.x, y - origin.y), PtInRect(&picture.ink, POINT{x, y}) ? Picture::kInk : 0u);
         }
+      }
   }
 }
 
