@@ -6,7 +6,7 @@ Run it through `assets/generate`. It needs Debian's python3-pil, librsvg2-bin
 deterministic: running it twice gives byte-identical files.
 
 Sources:
-  src/icons/*.svg        16 x 16 icons of the toolbar strip and the context menu;
+  src/icons/*.svg        16 x 16 icons of the toolbar strips and the context menu;
                          "currentColor" is replaced by the colour each use asks for
   src/main_picture.svg   the main window's banner (278 x 127)
   src/program_icon.svg   the program icon, drawn for 48 and 256 pixels
@@ -122,6 +122,23 @@ def make_toolbar_strip():
         draw.line([(x, 5), (x, 18)], fill=SEPARATOR_COLOR, width=1)
     fnt = font(12)
     draw_text(strip, (FINISH_TEXT_X, cjk_top(fnt, 11.5)), FINISH_TEXT, fnt, TEXT_GREY)
+    return strip
+
+
+# The newer tools' strip, drawn in a box of its own left of the ten buttons (the
+# main strip keeps its bytes and its hit ranges). The same pitch and boxes as the
+# first five buttons: on a surface that draws the strip at (1, 1), button i
+# (0 = line, then highlighter, mosaic, blur, step numbers: ToolKind 6 to 10) has the
+# hit range dx 6 + 26 i to 28 + 26 i and its highlight covers strip x 5 + 26 i to
+# 26 + 26 i, strip y 2 to 21.
+TOOLS_STRIP_W = 137
+TOOLS_STRIP_ICONS = ["line", "highlighter", "mosaic", "blur", "step"]
+
+
+def make_tools_strip():
+    strip = Image.new("RGBA", (TOOLS_STRIP_W, STRIP_H), (0, 0, 0, 0))
+    for i, name in enumerate(TOOLS_STRIP_ICONS):
+        strip.alpha_composite(icon(name), (8 + 26 * i, ICON_Y))
     return strip
 
 
@@ -364,6 +381,7 @@ def make_program_icon():
 def main():
     os.makedirs(OUT, exist_ok=True)
     save_png(make_toolbar_strip(), "toolbar_strip.png")
+    save_png(make_tools_strip(), "tools_strip.png")
     save_png(make_menu(False), "menu_normal.png")
     save_png(make_menu(True), "menu_highlight.png")
     save_png(make_main_picture(), "main_picture.png")

@@ -10,8 +10,11 @@
 
 #include "annotate/Shape.h"
 
-// The order of the toolbar's tool buttons and the menu's tool rows, 1 to 5.
-enum class ToolKind { None, Rectangle, Ellipse, Arrow, Brush, Text };
+class Annotations;
+
+// The order of the toolbar's tool buttons and the menu's tool rows, 1 to 5; the tools after them
+// have no place there yet.
+enum class ToolKind { None, Rectangle, Ellipse, Arrow, Brush, Text, Line, Highlighter, Mosaic, Blur, StepNumber };
 
 enum class EditKey { NewLine, Backspace, Delete, Left, Right, Up, Down, Home, End };
 
@@ -22,7 +25,8 @@ class AnnotationTool {
   // A left press strictly inside the selection, in screen pixels, drawing in `style`. What the
   // press closes (a text box open elsewhere) comes back, to be kept.
   virtual std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) = 0;
-  // The mouse moved with the button held; `constrained` (Shift) squares rectangles and ellipses.
+  // The mouse moved with the button held; `constrained` (Shift) squares rectangles, ellipses,
+  // mosaics and blurs, and turns lines to the nearest multiple of 45°.
   virtual void Move(GxPointF to, bool constrained) = 0;
   // The button went up: the shape to keep, if the press made one.
   virtual std::optional<Shape> Release() = 0;
@@ -35,7 +39,9 @@ class AnnotationTool {
   virtual bool Working() const = 0;
   // Rectangles (screen pixels, possibly overlapping) whose union holds all of it.
   virtual std::vector<RECT> WorkParts() const = 0;
-  virtual void DrawWork(GxGraphics& target) const = 0;
+  // A mosaic or a blur under way needs the picture below (see Redaction.h); without it, it shows
+  // nothing.
+  virtual void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const = 0;
 
   // A new style chosen while the tool works: an open text box takes it.
   virtual void Restyle(const AnnotationStyle&) {}
@@ -50,5 +56,10 @@ class AnnotationTool {
   virtual std::optional<GxRectF> Caret() const { return std::nullopt; }
 };
 
-// A new tool of that kind; null for ToolKind::None.
-std::unique_ptr<AnnotationTool> MakeTool(ToolKind kind);
+// Whether the style's colour shows in the tool's shapes: mosaic and blur take the size alone.
+bool ToolUsesColour(ToolKind kind);
+
+// A new tool of that kind; null for ToolKind::None. The step numbers tool numbers its markers
+// after those among `kept` (the capture's annotations, which must outlive the tool); without
+// them it starts at 1 every time.
+std::unique_ptr<AnnotationTool> MakeTool(ToolKind kind, const Annotations* kept = nullptr);

@@ -47,10 +47,12 @@ RECT StrokeBounds(const BrushStroke& stroke) {
 
 std::vector<RECT> StrokeParts(const BrushStroke& stroke) {
   if (stroke.points.size() < 2) return {};
-  const std::vector<GxPointF> curve = StrokeCurve(stroke.points);
+  return CurveParts(StrokeCurve(stroke.points), InkMargin(stroke.style));
+}
+
+std::vector<RECT> CurveParts(const std::vector<GxPointF>& curve, int margin) {
   const size_t segments = (curve.size() - 1) / 3;
   const size_t perPart = std::max(kMinSegmentsPerPart, (segments + kPartsPerStroke - 1) / kPartsPerStroke);
-  const int margin = InkMargin(stroke.style);
   std::vector<RECT> parts;
   for (size_t first = 0; first < segments; first += perPart) {
     const size_t end = std::min(segments, first + perPart);

@@ -11,3 +11,5 @@ std::vector<RECT> StrokeParts(const BrushStroke& stroke);
 // points and the next point per segment. A smooth curve (Catmull-Rom) whose segments stay within
 // the box of their four points.
 std::vector<GxPointF> StrokeCurve(const std::vector<GxPointF>& points);
+// Rectangles whose union holds every pixel within `margin` of such a curve: a few segments each.
+std::vector<RECT> CurveParts(const std::vector<GxPointF>& curve, int margin);

@@ -1,10 +1,12 @@
-// The tools that draw while the button is held: rectangle, ellipse and arrow from the press point
-// to the cursor, and the brush through every point the cursor passes.
+// The tools that draw while the button is held: rectangle, ellipse, arrow, line, mosaic and blur
+// from the press point to the cursor, and the brush and the highlighter through every point the
+// cursor passes.
 
 #include <algorithm>
 #include <cmath>
 
 #include "annotate/DragTools.h"
+#include "annotate/Redaction.h"
 
 namespace {
 
@@ -17,41 +19,63 @@ GxPointF Squared(GxPointF from, GxPointF to) {
   return GxPointF{from.x + (dx < 0 ? -side : side), from.y + (dy < 0 ? -side : side)};
 }
 
-class OutlineTool : public AnnotationTool {
+GxPointF Constrained(const OutlineShape& shape, GxPointF to) {
+  switch (shape.kind) {
+    case OutlineKind::Arrow: return to;
+    case OutlineKind::Line: return Snapped45(shape.from, to);
+    case OutlineKind::Rectangle: case OutlineKind::Ellipse: break;
+  }
+  return Squared(shape.from, to);
+}
+GxPointF Constrained(const Redaction& shape, GxPointF to) { return Squared(shape.from, to); }
+
+// Whether the shape shows anything: a click draws no outline, nor a rectangle without area.
+bool Draws(const OutlineShape& shape) { return !Same(shape.from, shape.to); }
+bool Draws(const Redaction& shape) {
+  const RECT rect = RedactionRect(shape);
+  return !IsRectEmpty(&rect);
+}
+
+// A shape spanned by the press point and the cursor (OutlineShape, Redaction).
+template <typename Spanned>
+class SpanTool : public AnnotationTool {
  public:
-  explicit OutlineTool(OutlineKind kind) : kind_(kind) {}
+  explicit SpanTool(Spanned blank) : blank_(blank) {}
 
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
-    shape_ = OutlineShape{kind_, at, at, style};
+    shape_ = blank_;
+    shape_->from = shape_->to = at;
+    shape_->style = style;
     return std::nullopt;
   }
   void Move(GxPointF to, bool constrained) override {
-    if (!shape_) return;
-    shape_->to = constrained && kind_ != OutlineKind::Arrow ? Squared(shape_->from, to) : to;
+    if (shape_) shape_->to = constrained ? Constrained(*shape_, to) : to;
   }
   std::optional<Shape> Release() override { return Close(); }
   bool Pressed() const override { return shape_.has_value(); }
   std::optional<Shape> Close() override {
-    std::optional<OutlineShape> shape = shape_;
+    std::optional<Spanned> shape = shape_;
     shape_.reset();
-    if (!shape || Same(shape->from, shape->to)) return std::nullopt;  // a click draws nothing
+    if (!shape || !Draws(*shape)) return std::nullopt;
     return Shape(*shape);
   }
-  bool Working() const override { return shape_ && !Same(shape_->from, shape_->to); }
+  bool Working() const override { return shape_ && Draws(*shape_); }
   std::vector<RECT> WorkParts() const override { return Working() ? ShapeParts(*shape_) : std::vector<RECT>{}; }
-  void DrawWork(GxGraphics& target) const override {
-    if (Working()) DrawShape(target, *shape_);
+  void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const override {
+    if (Working()) DrawShape(target, *shape_, below);
   }
 
  private:
-  OutlineKind kind_;
-  std::optional<OutlineShape> shape_;
+  Spanned blank_;
+  std::optional<Spanned> shape_;
 };
 
-class BrushTool : public AnnotationTool {
+// A line through every point the cursor passes (BrushStroke, HighlightStroke).
+template <typename Stroke>
+class PathTool : public AnnotationTool {
  public:
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
-    stroke_ = BrushStroke{{at}, style};
+    stroke_ = Stroke{{at}, style};
     return std::nullopt;
   }
   void Move(GxPointF to, bool) override {
@@ -60,22 +84,39 @@ class BrushTool : public AnnotationTool {
   std::optional<Shape> Release() override { return Close(); }
   bool Pressed() const override { return stroke_.has_value(); }
   std::optional<Shape> Close() override {
-    std::optional<BrushStroke> stroke = std::move(stroke_);
+    std::optional<Stroke> stroke = std::move(stroke_);
     stroke_.reset();
     if (!stroke || stroke->points.size() < 2) return std::nullopt;
     return Shape(std::move(*stroke));
   }
   bool Working() const override { return stroke_ && stroke_->points.size() >= 2; }
   std::vector<RECT> WorkParts() const override { return Working() ? ShapeParts(*stroke_) : std::vector<RECT>{}; }
-  void DrawWork(GxGraphics& target) const override {
+  void DrawWork(GxGraphics& target, const PictureBelow* = nullptr) const override {
     if (Working()) DrawShape(target, *stroke_);
   }
 
  private:
-  std::optional<BrushStroke> stroke_;
+  std::optional<Stroke> stroke_;
 };
 
 }  // namespace
 
-std::unique_ptr<AnnotationTool> MakeOutlineTool(OutlineKind kind) { return std::make_unique<OutlineTool>(kind); }
-std::unique_ptr<AnnotationTool> MakeBrushTool() { return std::make_unique<BrushTool>(); }
+GxPointF Snapped45(GxPointF from, GxPointF to) {
+  // The eight directions, a multiple of 45° apart from the x axis on (y points down).
+  static const GxPointF directions[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+  const float dx = to.x - from.x, dy = to.y - from.y;
+  if (dx == 0 && dy == 0) return to;
+  const float eighths = std::round(std::atan2(dy, dx) / (std::atan(1.0f) * 4) * 4);
+  const GxPointF d = directions[(static_cast<int>(eighths) + 8) % 8];
+  const float along = (dx * d.x + dy * d.y) / (d.x * d.x + d.y * d.y);
+  return GxPointF{from.x + along * d.x, from.y + along * d.y};
+}
+
+std::unique_ptr<AnnotationTool> MakeOutlineTool(OutlineKind kind) {
+  return std::make_unique<SpanTool<OutlineShape>>(OutlineShape{kind, {}, {}, {}});
+}
+std::unique_ptr<AnnotationTool> MakeRedactionTool(RedactionKind kind) {
+  return std::make_unique<SpanTool<Redaction>>(Redaction{kind, {}, {}, {}});
+}
+std::unique_ptr<AnnotationTool> MakeBrushTool() { return std::make_unique<PathTool<BrushStroke>>(); }
+std::unique_ptr<AnnotationTool> MakeHighlighterTool() { return std::make_unique<PathTool<HighlightStroke>>(); }

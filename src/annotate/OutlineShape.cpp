@@ -41,6 +41,22 @@ ArrowHead HeadOf(const OutlineShape& arrow) {
   return head;
 }
 
+// A long slanted line in a few pieces, each within the box of its stretch: together far less
+// than the line's bounds.
+std::vector<RECT> LineParts(const OutlineShape& line, int margin) {
+  constexpr int kPieces = 6;
+  const float dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
+  const int pieces = std::abs(dx) < 4 * margin || std::abs(dy) < 4 * margin ? 1 : kPieces;
+  std::vector<RECT> parts;
+  for (int i = 0; i < pieces; ++i) {
+    const float start = static_cast<float>(i) / pieces, end = static_cast<float>(i + 1) / pieces;
+    parts.push_back(BoundsAround({GxPointF{line.from.x + dx * start, line.from.y + dy * start},
+                                  GxPointF{line.from.x + dx * end, line.from.y + dy * end}},
+                                 margin));
+  }
+  return parts;
+}
+
 void DrawArrow(GxGraphics& target, const OutlineShape& arrow, GxPen& pen) {
   const ArrowHead head = HeadOf(arrow);
   target.DrawLine(pen, arrow.from.x, arrow.from.y, head.shaftEnd.x, head.shaftEnd.y);
@@ -59,6 +75,10 @@ void DrawOutline(GxGraphics& target, const OutlineShape& shape) {
     case OutlineKind::Rectangle: target.DrawRectangle(pen, box.x, box.y, box.width, box.height); break;
     case OutlineKind::Ellipse: target.DrawEllipse(pen, box.x, box.y, box.width, box.height); break;
     case OutlineKind::Arrow: DrawArrow(target, shape, pen); break;
+    case OutlineKind::Line:
+      pen.SetLineCap(Gdiplus::LineCapRound, Gdiplus::LineCapRound, Gdiplus::DashCapRound);
+      target.DrawLine(pen, shape.from.x, shape.from.y, shape.to.x, shape.to.y);
+      break;
   }
 }
 
@@ -72,6 +92,7 @@ RECT OutlineBounds(const OutlineShape& shape) {
 std::vector<RECT> OutlineParts(const OutlineShape& shape) {
   const RECT bounds = OutlineBounds(shape);
   const int margin = InkMargin(shape.style);
+  if (shape.kind == OutlineKind::Line) return LineParts(shape, margin);
   const LONG inner = 2 * margin + 1;  // the band of ink along one side
   if (shape.kind != OutlineKind::Rectangle || bounds.right - bounds.left <= 2 * inner ||
       bounds.bottom - bounds.top <= 2 * inner)

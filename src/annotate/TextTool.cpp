@@ -51,7 +51,7 @@ class TextTool : public AnnotationTool {
     if (!box_) return {};
     return {TextLayout(box_->style).Bounds(Note())};
   }
-  void DrawWork(GxGraphics& target) const override {
+  void DrawWork(GxGraphics& target, const PictureBelow* = nullptr) const override {
     if (!box_) return;
     TextLayout layout(box_->style);
     const TextNote note = Note();

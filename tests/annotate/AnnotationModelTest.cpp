@@ -75,6 +75,13 @@ TEST(Annotations, EveryShapesInkLiesWithinItsBoundsAndParts) {
       stroke.points.push_back(GxPointF{20.0f + 12 * i, 150.0f + ((i % 4) - 1.5f) * 40 + i});
     shapes.push_back(stroke);
     shapes.push_back(TextNote{{50, 60}, L"Ab  jy\n\u4E2D\u6587 \U00020BB7", style});
+    shapes.push_back(OutlineShape{OutlineKind::Line, {380, 20}, {25, 280}, style});
+    shapes.push_back(OutlineShape{OutlineKind::Line, {60, 200}, {300, 201}, style});
+    HighlightStroke highlight{stroke.points, style};
+    highlight.points.resize(12);
+    shapes.push_back(highlight);
+    shapes.push_back(StepMarker{{200, 150}, 99, style});
+    shapes.push_back(StepMarker{{30, 280}, 100, style});
   }
   for (size_t i = 0; i < shapes.size(); ++i) {
     const std::vector<POINT> ink = Ink(shapes[i]);
