@@ -6,7 +6,7 @@ BUILD=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
-          fonts-wqy-microhei fonts-wine)
+          fonts-wqy-microhei fonts-wine openbox libxinerama1:i386 x11-xserver-utils)
 
 XVFB_PID=      # the display server we started
 CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
@@ -24,8 +24,37 @@ ensure_packages() {
   say "installing: ${missing[*]}"
   local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $sudo apt-get update -qq || say "apt-get update failed; installing from the package lists it has"
+  apt_install "$sudo" "${missing[@]}" && return 0
+  # A security mirror caught mid-sync can offer newer amd64 packages whose i386 twins it lacks
+  # (wine32:i386 then needs "held broken packages"): install again with the security sources
+  # left out, so both architectures come from the same release.
+  say "installing again without the security sources"
+  local parts rc
+  parts=$(mktemp -d) || return 1
+  sources_without_security "$parts"
+  apt_install "$sudo" -o Dir::Etc::SourceParts="$parts" -o Dir::Etc::SourceList=/dev/null "${missing[@]}"
+  rc=$?
+  rm -rf "$parts"
+  return "$rc"
+}
+
+apt_install() {  # sudo-or-empty [apt options] packages
+  local sudo=$1; shift
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
+# Copies of the system's package sources into a folder, every stanza (deb822 .sources) or line
+# (one-line .list and sources.list) that names a security suite left out.
+sources_without_security() {  # folder
+  local file
+  for file in ${APT_SOURCES:-/etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list}; do
+    [ -f "$file" ] || continue
+    case "$file" in
+      *.sources) awk -v RS= -v ORS='\n\n' '!/-security/' "$file" >"$1/$(basename "$file")" ;;
+      *) grep -v -e '-security' "$file" >"$1/$(basename "$file" .list).list" ;;
+    esac
+  done
 }
 
 # The whole configure and build output stays in build.log; warnings and errors show as they
