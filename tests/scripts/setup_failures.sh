@@ -34,7 +34,7 @@ MISSING="wine32:i386 openbox" UPDATE_STATUS=100 INSTALL_STATUS=100 APT_SOURCES="
 stop_run wait
 expect_status "install without the security sources" zero
 apt="$RUN_DIR/marks/apt-get" parts="$RUN_DIR/marks/parts/debian.sources"
-[ "$(grep -c ' install .*wine32:i386 openbox$' "$apt")" = 2 ] || fail "install without the security sources: $(cat "$apt")"
+[ "$(grep -c '^install .*wine32:i386 openbox$' "$apt")" = 2 ] || fail "install without the security sources: $(cat "$apt")"
 tail -1 "$apt" | grep -q 'Dir::Etc::SourceParts=' || fail "the second install did not name its sources"
 grep -qx 'Suites: bookworm bookworm-updates' "$parts" && ! grep -q security "$parts" \
   || fail "the sources of the second install: $(cat "$parts")"
