@@ -3,12 +3,12 @@
 # anything: whatever it started is stopped when it ends, fails or is interrupted.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build}
+source "$ROOT/scripts/display.sh"   # start_xvfb, start_window_manager, stop_xvfb, running
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-wqy-microhei fonts-wine openbox libxinerama1:i386 x11-xserver-utils)
 
-XVFB_PID=      # the display server we started
 CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
 WINE_STARTED=  # set once a Wine server for this build tree's prefix may be running
 
@@ -74,13 +74,6 @@ build_all() {
   return "$rc"
 }
 
-running() {  # pid: alive and not a zombie
-  local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
-  stat=${stat##*) }
-  [ "${stat%% *}" != Z ]
-}
-
 # Runs a long command in a session of its own and waits for it. A signal ends the wait at once,
 # so the trap runs at once, and it can stop the command with everything the command started
 # (Ctrl-C reaches only the terminal's foreground group, a kill only this shell).
@@ -127,20 +120,23 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
+# Made again when a prefix of an older set-up is found: 2, windows managed by the window manager.
+PREFIX_VERSION=2
+
 # One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
 # the program asks for mapped to the CJK font installed on this machine.
 wine_prefix() {
   export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   WINE_STARTED=1
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
+  if [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" != "$PREFIX_VERSION" ]; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     if ! set_up_prefix; then
       say "setting up the Wine prefix failed; the next run makes it again"
       return 1
     fi
-    touch "$WINEPREFIX/.ready"
+    echo "$PREFIX_VERSION" >"$WINEPREFIX/.ready"
   fi
   wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
   # Start Wine's own services now, detached from our output: started by the first test they
@@ -163,34 +159,18 @@ set_up_prefix() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
       /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
   done
-  # Windows draw their own frames, so the display needs no window manager.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
+  # The display's window manager manages, stacks and focuses Wine's windows, as a desktop does;
+  # Wine draws their frames itself, so every window keeps the place and size the program gives it.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1 || return 1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || return 1
   wineserver -w
 }
 
-# A private X display unless one is given; sets DISPLAY. Xvfb picks a free display number
-# itself and writes it out once it accepts clients.
+# A private X display with a window manager, unless one is given; sets DISPLAY.
 start_display() {
-  local size=${SCREEN_SIZE:-1920x1080}
   if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local number n=
-  number=$(mktemp) || return 1
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    read -r n <"$number" && break
-    n=
-    running "$XVFB_PID" || break
-    sleep 0.1
-  done
-  rm -f "$number"
-  if [ -z "$n" ]; then say "Xvfb did not start"; stop_display; return 1; fi
-  export DISPLAY=":$n"
+  start_xvfb "${SCREEN_SIZE:-1920x1080}" || return 1
+  start_window_manager || { stop_xvfb; return 1; }
 }
 
-stop_display() {
-  [ -n "$XVFB_PID" ] || return 0
-  kill "$XVFB_PID" 2>/dev/null
-  wait "$XVFB_PID" 2>/dev/null
-  XVFB_PID=
-}
+stop_display() { stop_xvfb; }

@@ -76,6 +76,7 @@ start_run() {  # script mark [script arguments]
   STARTED=()
   local pid stand_in
   for pid in $(pgrep -x -P "$RUN_PID" Xvfb); do STARTED+=("Xvfb $pid"); done
+  for pid in $(pgrep -x -P "$RUN_PID" openbox); do STARTED+=("openbox $pid"); done
   for pid in $(wineserver_of "$RUN_DIR/build/wineprefix"); do STARTED+=("wineserver $pid"); done
   if [ -s "$RUN_DIR/marks/$mark" ]; then
     stand_in=$(cat "$RUN_DIR/marks/$mark")
