@@ -4,6 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build}
 source "$ROOT/scripts/display.sh"   # start_xvfb, start_window_manager, stop_xvfb, running
+source "$ROOT/scripts/prefix.sh"    # prefix_environment, configure_prefix, prefix_ready
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
@@ -120,23 +121,18 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
-# Made again when a prefix of an older set-up is found: 2, windows managed by the window manager.
-PREFIX_VERSION=2
-
-# One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
-# the program asks for mapped to the CJK font installed on this machine.
+# One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, set up by prefix.sh.
 wine_prefix() {
-  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  prefix_environment "$BUILD/wineprefix"
   WINE_STARTED=1
-  if [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" != "$PREFIX_VERSION" ]; then
+  if ! prefix_ready; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     if ! set_up_prefix; then
       say "setting up the Wine prefix failed; the next run makes it again"
       return 1
     fi
-    echo "$PREFIX_VERSION" >"$WINEPREFIX/.ready"
+    mark_prefix_ready
   fi
   wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
   # Start Wine's own services now, detached from our output: started by the first test they
@@ -144,25 +140,10 @@ wine_prefix() {
   wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
-# Every step must succeed for the prefix to count as ready.
 set_up_prefix() {
   run_child wineboot -i >/dev/null 2>&1 || return 1
   wineserver -w || return 1  # first-run set-up must be done, or it overwrites what follows
-  local reg="$BUILD/fonts.reg" face
-  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
-    | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg" || return 1
-  reg=$(winepath -w "$reg" 2>/dev/null) || return 1
-  # reg import, unlike regedit, reports a file it could not read or apply.
-  wine reg import "$reg" >/dev/null 2>&1 || return 1
-  # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
-  for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-      /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
-  done
-  # The display's window manager manages, stacks and focuses Wine's windows, as a desktop does;
-  # Wine draws their frames itself, so every window keeps the place and size the program gives it.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1 || return 1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || return 1
+  configure_prefix "$BUILD" || return 1
   wineserver -w
 }
 
