@@ -4,9 +4,9 @@
 
 # Sets WINEPREFIX to the plain prefix, making it first when it is not there yet.
 plain_wine_prefix() {  # build directory
-  export WINEPREFIX="$(cd "$1" && pwd)/wineprefix-plain" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
+  export WINEPREFIX="$(cd "$1" && pwd)/wineprefix-plain" WINEARCH=${WINEARCH:-win32} WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+  if [ ! -f "$WINEPREFIX/.ready" ] || [ "$(cat "$WINEPREFIX/.ready")" != "$WINEARCH" ]; then
     echo "== creating Wine prefix $WINEPREFIX" >&2
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
@@ -14,7 +14,7 @@ plain_wine_prefix() {  # build directory
     # Windows draw their own frames, so the display needs no window manager.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.ready"
+    echo "$WINEARCH" >"$WINEPREFIX/.ready"
   fi
   # Wine's own services, started detached from the caller's output (ctest would wait for them).
   wine cmd /c exit </dev/null >/dev/null 2>&1

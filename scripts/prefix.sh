@@ -5,13 +5,15 @@
 # Made again when a prefix of an older set-up is found: 2, windows managed by the window manager.
 PREFIX_VERSION=2
 
+# 32-bit unless the caller chose otherwise (WINEARCH, see use_wine_bits in common.sh). A process
+# that crashes ends at once rather than waiting in Wine's debugger.
 prefix_environment() {  # prefix folder
-  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEPREFIX=$1 WINEARCH=${WINEARCH:-win32} WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 }
 
-prefix_ready() { [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$PREFIX_VERSION" ]; }
-mark_prefix_ready() { echo "$PREFIX_VERSION" >"$WINEPREFIX/.ready"; }
+prefix_ready() { [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$PREFIX_VERSION $WINEARCH" ]; }
+mark_prefix_ready() { echo "$PREFIX_VERSION $WINEARCH" >"$WINEPREFIX/.ready"; }
 
 # Run in a prefix whose first-run set-up is done (wineboot -i, then wineserver -w, or it
 # overwrites what follows). Every step must succeed for the prefix to count as ready.

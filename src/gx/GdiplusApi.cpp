@@ -1,5 +1,6 @@
 #include "gx/GdiplusApi.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -22,6 +23,17 @@ bool IsUnimplementedStub(const void* entry, const char* name) {
   const std::size_t stubSize = 16 + 20;  // padding, then the instructions below
   if (code < image || code + stubSize > end) return false;
   while (*code == 0x90 && code < static_cast<const BYTE*>(entry) + 16) ++code;  // nop padding
+#ifdef _WIN64
+  // sub rsp,40; lea rcx,[rip+library name]; lea rdx,[rip+own name]; call
+  static const BYTE head[] = {0x48, 0x83, 0xEC, 0x28, 0x48, 0x8D, 0x0D};
+  static const BYTE middle[] = {0x48, 0x8D, 0x15};
+  if (std::memcmp(code, head, sizeof head) != 0 || std::memcmp(code + 11, middle, sizeof middle) != 0 ||
+      code[18] != 0xE8)
+    return false;
+  std::int32_t offset = 0;
+  std::memcpy(&offset, code + 14, sizeof offset);
+  const BYTE* stubName = code + 18 + offset;
+#else
   static const BYTE head[] = {0x83, 0xEC, 0x0C, 0xC7, 0x44, 0x24, 0x04};      // sub esp,12; mov [esp+4],
   static const BYTE middle[] = {0xC7, 0x04, 0x24};                             // mov [esp],
   if (std::memcmp(code, head, sizeof head) != 0 || std::memcmp(code + 11, middle, sizeof middle) != 0 ||
@@ -30,6 +42,7 @@ bool IsUnimplementedStub(const void* entry, const char* name) {
   DWORD nameAddress = 0;
   std::memcpy(&nameAddress, code + 7, sizeof nameAddress);
   const auto* stubName = reinterpret_cast<const BYTE*>(static_cast<UINT_PTR>(nameAddress));
+#endif
   const std::size_t nameSize = std::strlen(name) + 1;
   return stubName >= image && stubName + nameSize <= end && std::memcmp(stubName, name, nameSize) == 0;
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-static_assert(sizeof(Gdiplus::ImageCodecInfo) == 76, "ImageCodecInfo layout");
-static_assert(sizeof(Gdiplus::EncoderParameter) == 28, "EncoderParameter layout");
+static_assert(sizeof(Gdiplus::ImageCodecInfo) == (sizeof(void*) == 4 ? 76 : 104), "ImageCodecInfo layout");
+static_assert(sizeof(Gdiplus::EncoderParameter) == (sizeof(void*) == 4 ? 28 : 32), "EncoderParameter layout");
 
 Bytes CopyBytes(const void* source, std::int64_t count) {
   if (!source || count <= 0) return Bytes();

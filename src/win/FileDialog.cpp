@@ -40,7 +40,8 @@ struct FileDialog::Request {
 
   OPENFILENAMEW Native() {
     // The structure without the Windows 2000 members, as every version of comdlg32 accepts.
-    static_assert(offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR) == 76, "unexpected OPENFILENAMEW layout");
+    static_assert(offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR) == (sizeof(void*) == 4 ? 76 : 136),
+                  "unexpected OPENFILENAMEW layout");
     systemTitle = Utf8ToWide(title);
     systemInitialDir = Utf8ToWide(initialDir);
     OPENFILENAMEW native{};

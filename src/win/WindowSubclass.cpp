@@ -8,24 +8,15 @@ bool WindowSubclass::Unsubclass() {
   // crash the window at its next message.
   if (previous_) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
   window_ = nullptr;
-  installed_ = nullptr;
   return true;
 }
 
 bool WindowSubclass::Subclass(HWND window, WNDPROC newProcedure) {
   if (IsSubclassed()) Unsubclass();
   window_ = window;
-  installed_ = newProcedure;
   previous_ =
       reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newProcedure)));
   return previous_ != nullptr;
-}
-
-std::uintptr_t WindowSubclass::BuildThunk(std::uintptr_t object, std::uintptr_t method) {
-  // Rebuilding frees the stub the window may be about to call.
-  const bool installed = IsSubclassed() && thunk_.Address() != 0 && installed_ == ThunkProcedure(thunk_.Address());
-  if (installed) return 0;
-  return thunk_.Build(object, method);
 }
 
 LRESULT WindowSubclass::CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -2,13 +2,10 @@
 // Replaces a window's procedure and keeps the one it had, so that the new procedure can hand
 // every message on. Also wraps painting, mouse-leave tracking and mouse capture for that
 // window. Everything but CallPrevious does nothing (false, 0, null) while no window is
-// subclassed. A procedure that needs an object can be built with MakeMethodThunk.
+// subclassed.
 
 #include <windows.h>
 
-#include <cstdint>
-
-#include "win/MethodThunk.h"
 
 class WindowSubclass {
  public:
@@ -24,15 +21,6 @@ class WindowSubclass {
   // previous procedure; the window stays recorded either way.
   bool Subclass(HWND window, WNDPROC newProcedure);
   LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
-
-  // Builds this object's stub, through which `method` serves as a window procedure for
-  // `object`, and returns its address for Subclass (ThunkProcedure), or 0 on failure. The stub
-  // is freed only after the window has its previous procedure back (Unsubclass, destruction),
-  // so it is never rebuilt while installed: that is refused with 0.
-  template <typename T>
-  std::uintptr_t MakeMethodThunk(T* object, WindowMethod<T> method) {
-    return BuildThunk(reinterpret_cast<std::uintptr_t>(object), reinterpret_cast<std::uintptr_t>(method));
-  }
 
   // The two halves of a message parameter; the high half keeps its sign, so negative
   // coordinates stay negative.
@@ -53,11 +41,8 @@ class WindowSubclass {
 
  private:
   bool IsSubclassed() const { return window_ != nullptr; }
-  std::uintptr_t BuildThunk(std::uintptr_t object, std::uintptr_t method);
 
   WNDPROC previous_ = nullptr;
   PAINTSTRUCT paint_{};
   HWND window_ = nullptr;
-  WNDPROC installed_ = nullptr;  // what Subclass put in, while the window is subclassed
-  MethodThunk thunk_;            // outlives every Unsubclass, the destructor's included
 };
