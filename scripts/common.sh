@@ -3,14 +3,15 @@
 # anything: whatever it started is stopped when it ends, fails or is interrupted.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build}
+source "$ROOT/scripts/display.sh"   # start_xvfb, start_window_manager, stop_xvfb, running
+source "$ROOT/scripts/prefix.sh"    # prefix_environment, configure_prefix, prefix_ready
 
 PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           mingw-w64-i686-dev googletest wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
-          fonts-wqy-microhei fonts-wine python3
+          fonts-wqy-microhei fonts-wine python3 openbox libxinerama1:i386 x11-xserver-utils
           wine64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           mingw-w64-x86-64-dev)
 
-XVFB_PID=      # the display server we started
 CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
 WINE_STARTED=  # set once a Wine server for this build tree's prefix may be running
 
@@ -53,8 +54,37 @@ ensure_packages() {
   say "installing: ${missing[*]}"
   local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $sudo apt-get update -qq || say "apt-get update failed; installing from the package lists it has"
+  apt_install "$sudo" "${missing[@]}" && return 0
+  # A security mirror caught mid-sync can offer newer amd64 packages whose i386 twins it lacks
+  # (wine32:i386 then needs "held broken packages"): install again with the security sources
+  # left out, so both architectures come from the same release.
+  say "installing again without the security sources"
+  local parts rc
+  parts=$(mktemp -d) || return 1
+  sources_without_security "$parts"
+  apt_install "$sudo" -o Dir::Etc::SourceParts="$parts" -o Dir::Etc::SourceList=/dev/null "${missing[@]}"
+  rc=$?
+  rm -rf "$parts"
+  return "$rc"
+}
+
+apt_install() {  # sudo-or-empty [apt options] packages
+  local sudo=$1; shift
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
+# Copies of the system's package sources into a folder, every stanza (deb822 .sources) or line
+# (one-line .list and sources.list) that names a security suite left out.
+sources_without_security() {  # folder
+  local file
+  for file in ${APT_SOURCES:-/etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list}; do
+    [ -f "$file" ] || continue
+    case "$file" in
+      *.sources) awk -v RS= -v ORS='\n\n' '!/-security/' "$file" >"$1/$(basename "$file")" ;;
+      *) grep -v -e '-security' "$file" >"$1/$(basename "$file" .list).list" ;;
+    esac
+  done
 }
 
 # The whole configure and build output stays in build.log; warnings and errors show as they
@@ -78,13 +108,6 @@ build_all() {
     tail -n 40 "$log" >&2
   fi
   return "$rc"
-}
-
-running() {  # pid: alive and not a zombie
-  local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
-  stat=${stat##*) }
-  [ "${stat%% *}" != Z ]
 }
 
 # Runs a long command in a session of its own and waits for it. A signal ends the wait at once,
@@ -133,21 +156,19 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
-# One prefix per build tree, made once: 32-bit, no Mono/Gecko prompts, and the UI font name
-# the program asks for mapped to the CJK font installed on this machine.
+# One prefix per build tree, made once: no Mono/Gecko prompts, set up by prefix.sh.
 wine_prefix() {
   use_wine_bits
-  export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+  prefix_environment "$BUILD/wineprefix"
   WINE_STARTED=1
-  if [ ! -f "$WINEPREFIX/.ready" ] || [ "$(cat "$WINEPREFIX/.ready")" != "$WINEARCH" ]; then
+  if ! prefix_ready; then
     say "creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     if ! set_up_prefix; then
       say "setting up the Wine prefix failed; the next run makes it again"
       return 1
     fi
-    echo "$WINEARCH" >"$WINEPREFIX/.ready"
+    mark_prefix_ready
   fi
   wineserver -p >/dev/null 2>&1   # persistent: every test process starts fast
   # Start Wine's own services now, detached from our output: started by the first test they
@@ -155,49 +176,18 @@ wine_prefix() {
   wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
-# Every step must succeed for the prefix to count as ready.
 set_up_prefix() {
   run_child wineboot -i >/dev/null 2>&1 || return 1
   wineserver -w || return 1  # first-run set-up must be done, or it overwrites what follows
-  local reg="$BUILD/fonts.reg" face
-  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"微软雅黑"="WenQuanYi Micro Hei"\r\n' \
-    | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg" || return 1
-  reg=$(winepath -w "$reg" 2>/dev/null) || return 1
-  # reg import, unlike regedit, reports a file it could not read or apply.
-  wine reg import "$reg" >/dev/null 2>&1 || return 1
-  # Wine's own fonts lack CJK glyphs: let its UI fonts fall back to the CJK font.
-  for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-      /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
-  done
-  # Windows draw their own frames, so the display needs no window manager.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
+  configure_prefix "$BUILD" || return 1
   wineserver -w
 }
 
-# A private X display unless one is given; sets DISPLAY. Xvfb picks a free display number
-# itself and writes it out once it accepts clients.
+# A private X display with a window manager, unless one is given; sets DISPLAY.
 start_display() {
-  local size=${SCREEN_SIZE:-1920x1080}
   if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local number n=
-  number=$(mktemp) || return 1
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    read -r n <"$number" && break
-    n=
-    running "$XVFB_PID" || break
-    sleep 0.1
-  done
-  rm -f "$number"
-  if [ -z "$n" ]; then say "Xvfb did not start"; stop_display; return 1; fi
-  export DISPLAY=":$n"
+  start_xvfb "${SCREEN_SIZE:-1920x1080}" || return 1
+  start_window_manager || { stop_xvfb; return 1; }
 }
 
-stop_display() {
-  [ -n "$XVFB_PID" ] || return 0
-  kill "$XVFB_PID" 2>/dev/null
-  wait "$XVFB_PID" 2>/dev/null
-  XVFB_PID=
-}
+stop_display() { stop_xvfb; }

@@ -3,6 +3,8 @@
 # double-clicks: the clipboard holds exactly those pixels. The 32-bit program holds every
 # screen-sized surface of that screen at once. It runs on a display and Wine server of its own
 # (Wine takes the screen's size when its server starts), in the second prefix of the build tree.
+# It is the black-box test that runs without a window manager: its display is bare Xvfb and the
+# second prefix leaves every window to Wine (Managed=N), as the tests ran before they had one.
 source "$(dirname "$0")/lib.bash"
 source "$(dirname "$0")/../../scripts/plain-prefix.sh"
 

@@ -32,10 +32,17 @@ mkdir -p "$WORK/bin"
 cat >"$WORK/bin/stand-in" <<'STAND_IN'
 #!/usr/bin/env bash
 # Stands in for the tool it is called as. Leaves a mark when it starts; FAIL_AT, HANG_AT,
-# BUILD_LINES, BUILD_STATUS, RUN_TIME and CTEST_STATUS say what it does.
+# BUILD_LINES, BUILD_STATUS, RUN_TIME, CTEST_STATUS, MISSING (packages not installed),
+# UPDATE_STATUS and INSTALL_STATUS (apt-get's without a folder of sources) say what it does.
 mark() { echo "$$" >"$MARKS/$1"; }
 case "$(basename "$0")" in
-  dpkg-query) printf 'install ok installed' ;;
+  dpkg-query) [[ " ${MISSING:-} " == *" $3 "* ]] && printf 'unknown ok not-installed' || printf 'install ok installed' ;;
+  apt-get) echo "$*" >>"$MARKS/apt-get"
+           case " $* " in
+             *" update "*) exit "${UPDATE_STATUS:-0}" ;;
+             *Dir::Etc::SourceParts=*) parts="$*"; parts=${parts#*SourceParts=}; cp -r "${parts%% *}" "$MARKS/parts" ;;
+             *) exit "${INSTALL_STATUS:-0}" ;;
+           esac ;;
   winepath) echo "$2" ;;
   cmake) [ "$1" = --build ] || exit 0
          seq -f 'build step %g' "${BUILD_LINES:-0}"; exit "${BUILD_STATUS:-0}" ;;
@@ -51,7 +58,7 @@ esac
 exit 0
 STAND_IN
 chmod +x "$WORK/bin/stand-in"
-for tool in dpkg-query winepath cmake wineboot wine ctest; do ln -s stand-in "$WORK/bin/$tool"; done
+for tool in dpkg-query apt-get winepath cmake wineboot wine ctest; do ln -s stand-in "$WORK/bin/$tool"; done
 
 # Runs scripts/SCRIPT in a build tree of its own and waits until the stand-in MARK has started
 # (or the script has ended), then notes what the run has running.
@@ -71,6 +78,7 @@ start_run() {  # script mark [script arguments]
   STARTED=()
   local pid stand_in
   for pid in $(pgrep -x -P "$RUN_PID" Xvfb); do STARTED+=("Xvfb $pid"); done
+  for pid in $(pgrep -x -P "$RUN_PID" openbox); do STARTED+=("openbox $pid"); done
   for pid in $(wineserver_of "$RUN_DIR/build/wineprefix"); do STARTED+=("wineserver $pid"); done
   if [ -s "$RUN_DIR/marks/$mark" ]; then
     stand_in=$(cat "$RUN_DIR/marks/$mark")

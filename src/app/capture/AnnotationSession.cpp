@@ -20,7 +20,7 @@ SIZE AnnotationSession::CanvasSize() const { return SIZE{canvas_.GetSurfaceWidth
 void AnnotationSession::Toggle(ToolKind kind) {
   KeepOpenWork();
   armed_ = kind == armed_ ? ToolKind::None : kind;
-  tool_ = MakeTool(armed_);
+  tool_ = MakeTool(armed_, &annotations_);
 }
 
 void AnnotationSession::Restyle(const AnnotationStyle& style) {
