@@ -12,8 +12,11 @@ prefix_environment() {  # prefix folder
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 }
 
-prefix_ready() { [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$PREFIX_VERSION $WINEARCH" ]; }
-mark_prefix_ready() { echo "$PREFIX_VERSION $WINEARCH" >"$WINEPREFIX/.ready"; }
+# Windows are managed where a window manager runs, and left to Wine on a bare display.
+window_management() { if [ -n "${NO_WM:-}" ]; then echo N; else echo Y; fi; }
+
+prefix_ready() { [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$PREFIX_VERSION $WINEARCH $(window_management)" ]; }
+mark_prefix_ready() { echo "$PREFIX_VERSION $WINEARCH $(window_management)" >"$WINEPREFIX/.ready"; }
 
 # Run in a prefix whose first-run set-up is done (wineboot -i, then wineserver -w, or it
 # overwrites what follows). Every step must succeed for the prefix to count as ready.
@@ -31,6 +34,6 @@ configure_prefix() {  # scratch folder for the registry file
   done
   # The display's window manager manages, stacks and focuses Wine's windows, as a desktop does;
   # Wine draws their frames itself, so every window keeps the place and size the program gives it.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1 || return 1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$(window_management)" /f >/dev/null 2>&1 || return 1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || return 1
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "annotate/ShapeGeometry.h"
-#include "app/LabelFont.h"
+#include "gx/LabelFont.h"
 #include "gx/GxFont.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxSolidBrush.h"

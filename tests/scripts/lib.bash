@@ -13,6 +13,8 @@ unset DISPLAY
 export WINEPREFIX="$WORK/no-prefix"   # a script must use its build tree's prefix, never this one
 # The stand-ins play wine32, whatever this machine can run: no 64-bit Wine is looked for.
 export WINE_BITS=32
+# They follow the window manager through its start and stop.
+export WITH_WM=1
 
 fail() { echo "FAIL: $*" >&2; FAILED=1; }
 

@@ -4,7 +4,11 @@
 
 #include <cstdlib>
 
+#include <string>
+
+#include "app/input/OverlayWindowProc.h"
 #include "app/process/Startup.h"
+#include "output/Clipboard.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -12,5 +16,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "GDI+ could not be started\n");
     return 1;
   }
+  // A message box would wait for a click no test gives: what would be shown is printed instead.
+  ReportClipboardFailure = [](HWND, const std::string& reason) { fprintf(stderr, "clipboard: %s\n", reason.c_str()); };
+  ReportUnexpectedFailure = [](HWND, const std::string& what) { fprintf(stderr, "unexpected: %s\n", what.c_str()); };
   return RUN_ALL_TESTS();
 }

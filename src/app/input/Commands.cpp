@@ -58,7 +58,11 @@ void Finish(CaptureSession& session) {
     EndCapture();
     return;
   }
-  if (!CaptureOpen()) return;
+  // An empty selection has no picture to keep the capture for.
+  if (!CaptureOpen() || session.state.SelectionRect.IsEmpty()) {
+    EndCapture();
+    return;
+  }
   ReportClipboardFailure(session.Window(), result == ClipboardResult::Busy ? "另一个程序正占用剪贴板。"
                                                                           : "无法生成截图的图像（内存可能不足）。");
 }
