@@ -417,6 +417,7 @@ bool GxGraphics::MeasureString(const std::string& text, const GxFont& font, cons
 bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                 const GxStringFormat* format, GxRectF& boundingBox) {
   const WideArg arg(text);
+  boundingBox = GxRectF{};  // only written, never read: what it held before is no argument
   return GdipOk<GDIP(GdipMeasureString)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font),
                                          AsNative(layoutRect), NativeOf<GpStringFormat>(format),
                                          reinterpret_cast<RectF*>(&boundingBox), nullptr, nullptr);
@@ -479,6 +480,11 @@ bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font,
     LastStatus = GxInvalidParameter;
     return false;
   }
+  for (std::size_t i = 0; i < needed; ++i)
+    if (!RecordFits(*AsNative(positions[i]))) {
+      LastStatus = GxValueOverflow;
+      return false;
+    }
   return GdipOk<GDIP(GdipDrawDriverString)>(Handle(), arg.units(), arg.length, NativeOf<GpFont>(font), BrushOf(brush),
                                             InArray(positions), flags, NativeOf<GpMatrix>(matrix));
 }
