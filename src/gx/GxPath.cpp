@@ -34,6 +34,11 @@ PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<Poin
 Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
 static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
 
+// GDI+ keeps coordinates to a sixteenth of a unit, so a finer flatness buys nothing; under Wine
+// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. NaN is left for
+// the call guard to refuse.
+float Flatness(float flatness) { return flatness < 1.0f / 16 ? 1.0f / 16 : flatness; }
+
 // A text argument as GDI+ takes it: null when empty, and as long as it is up to its first NUL.
 int WideLength(const wchar_t* text) { return text ? lstrlenW(text) : 0; }
 
@@ -333,15 +338,15 @@ bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, i
 bool GxPath::Transform(const GxObject& matrix) { return GdipOk<GDIP(GdipTransformPath)>(Handle(), MatrixOf(&matrix)); }
 
 bool GxPath::Flatten(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Widen(const GxPen& pen, const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Outline(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
@@ -349,7 +354,7 @@ bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, con
   if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
-                                       srcRect.height, warpMode, flatness);
+                                       srcRect.height, warpMode, Flatness(flatness));
   });
 }
 
