@@ -34,6 +34,45 @@ PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<Poin
 Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
 static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
 
+// Point types as GDI+ defines a path: each figure opens with a start point, Bezier points come
+// in threes after the point they continue, and a closed figure is followed by a new start. GDI+
+// under Wine takes any bytes and later reads past the points to finish a Bezier (a DrawPath
+// that ends the process) or never ends flattening one.
+bool PathTypesValid(const Bytes& types) {
+  constexpr int kFlags = 0x10 | PathPointTypePathMarker | PathPointTypeCloseSubpath;  // dash mode, marker, close
+  bool inFigure = false;
+  int beziers = 0;  // Bezier points since the last start or line point
+  for (std::uint8_t type : types) {
+    const int kind = type & PathPointTypePathTypeMask;
+    if ((type & ~(PathPointTypePathTypeMask | kFlags)) != 0) return false;
+    if (kind == PathPointTypeStart) {
+      if (beziers % 3 != 0) return false;
+      beziers = 0;
+      inFigure = true;
+    } else if (!inFigure || (kind != PathPointTypeLine && kind != PathPointTypeBezier)) {
+      return false;
+    } else if (kind == PathPointTypeLine) {
+      if (beziers % 3 != 0) return false;
+      beziers = 0;
+    } else {
+      ++beziers;
+    }
+    if (type & PathPointTypeCloseSubpath) {
+      if (beziers % 3 != 0) return false;
+      inFigure = false;
+    }
+  }
+  return beziers % 3 == 0;
+}
+
+// The call guard sees only the first point of GdipCreatePath2's array, which no count follows.
+template <typename Record>
+bool PointsFit(const std::vector<Record>& points) {
+  for (const Record& point : points)
+    if (!RecordFits(*AsNative(point))) return false;
+  return true;
+}
+
 // GDI+ keeps coordinates to a sixteenth of a unit, so a finer flatness buys nothing; under Wine
 // a flatness of zero, a tiny or a negative one subdivides a curve for minutes. NaN is left for
 // the call guard to refuse.
@@ -63,8 +102,10 @@ bool GxPath::Create(FillMode fillMode) {
 bool GxPath::CreateFromPoints(std::vector<GxPointF>& points, const Bytes& types, FillMode fillMode) {
   if (Handle()) Delete();
   bool ok = false;
-  if (points.size() < types.size()) {
+  if (points.size() < types.size() || !PathTypesValid(types)) {
     LastStatus = GxInvalidParameter;  // GDI+ would read points past the end of the array
+  } else if (!PointsFit(points)) {
+    LastStatus = GxValueOverflow;
   } else {
     ok = WithNativeArray<PointF>(points, [&](PointF* data, int) {
       return GdipOk<GDIP(GdipCreatePath2)>(data, types.data(), static_cast<int>(types.size()), fillMode,
@@ -78,8 +119,10 @@ bool GxPath::CreateFromPoints(std::vector<GxPointF>& points, const Bytes& types,
 bool GxPath::CreateFromPointsI(std::vector<GxPoint>& points, const Bytes& types, FillMode fillMode) {
   if (Handle()) Delete();
   bool ok = false;
-  if (points.size() < types.size()) {
+  if (points.size() < types.size() || !PathTypesValid(types)) {
     LastStatus = GxInvalidParameter;
+  } else if (!PointsFit(points)) {
+    LastStatus = GxValueOverflow;
   } else {
     ok = WithNativeArray<Point>(points, [&](Point* data, int) {
       return GdipOk<GDIP(GdipCreatePath2I)>(data, types.data(), static_cast<int>(types.size()), fillMode,
