@@ -22,7 +22,11 @@ namespace {
 GpPen* PenOf(const GxPen& pen) { return NativeOf<GpPen>(pen); }
 GpBrush* BrushOf(const GxSolidBrush& brush) { return NativeOf<GpBrush>(brush); }
 GpImage* ImageOf(const GxImage& image) { return NativeOf<GpImage>(image); }
-GpMetafile* MetafileOf(const GxImage& metafile) { return NativeOf<GpMetafile>(metafile); }
+// Only a metafile is played back: GDI+ under Wine reads any other image as one and ends the
+// process. Another image passes as none, which GDI+ refuses.
+GpMetafile* MetafileOf(const GxImage& metafile) {
+  return metafile.GetType() == ImageTypeMetafile ? NativeOf<GpMetafile>(metafile) : nullptr;
+}
 GpImageAttributes* AttributesOf(const GxImageAttributes* attributes) {
   return NativeOf<GpImageAttributes>(attributes);
 }
@@ -282,6 +286,10 @@ bool GxGraphics::DrawPolygonI(const GxPen& pen, const std::vector<GxPoint>& poin
 }
 
 bool GxGraphics::DrawPath(const GxPen& pen, const GxPath& path) {
+  if (!path.IsValid() && Handle()) {  // Wine's GdipDrawPath reads through a null path
+    LastStatus = GxInvalidParameter;
+    return false;
+  }
   return GdipOk<GDIP(GdipDrawPath)>(Handle(), PenOf(pen), NativeOf<GpPath>(path));
 }
 
