@@ -4,6 +4,9 @@
 // is OutOfMemory. Either way the call fails like any other wrapper call instead of reading
 // memory it does not own or ending the process with an exception.
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstddef>
 #include <new>
 #include <stdexcept>
@@ -48,4 +51,30 @@ inline bool SegmentsInside(std::size_t count, int offset, int segments) {
   if (offset >= 0 && segments >= 0 && last < static_cast<long long>(count)) return true;
   LastStatus = GxInvalidParameter;
   return false;
+}
+
+// A bitmap whose pixels (at the format's bits per pixel, rows padded to four bytes, or the given
+// stride) an int cannot count. GDI+ under Wine counts them in an int and, when that overflows,
+// allocates a sliver of the bitmap it then reads and writes; a 32-bit process could not hold
+// such a bitmap anyway. False, with LastStatus InvalidParameter, for one; sizes below one pixel
+// are left for GDI+ to refuse.
+inline bool BitmapSizeFits(long long width, long long height, int pixelFormat, long long stride = 0) {
+  if (width <= 0 || height <= 0) return true;
+  const long long bits = std::max((pixelFormat >> 8) & 0xFF, 1);
+  const long long rowBytes = std::max((width * bits + 31) / 32 * 4, stride < 0 ? -stride : stride);
+  if (rowBytes * height <= INT_MAX) return true;
+  LastStatus = GxInvalidParameter;
+  return false;
+}
+
+// A size or position given as a float, as the int GDI+ takes: cut toward zero. False, with
+// LastStatus InvalidParameter, for NaN, an infinity or a number no int holds.
+inline bool ToInt(float value, int& result) {
+  const double cut = std::trunc(static_cast<double>(value));
+  if (!(cut >= INT_MIN && cut <= INT_MAX)) {
+    LastStatus = GxInvalidParameter;
+    return false;
+  }
+  result = static_cast<int>(cut);
+  return true;
 }

@@ -1,5 +1,6 @@
 #include "gx/GxBitmap.h"
 
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxHandOver.h"
 #include "gx/GxText.h"
@@ -44,6 +45,7 @@ bool GxBitmap::LoadFromBytes(const Bytes& bytes, bool useIcm) {
 
 bool GxBitmap::CreateFromScan0(int width, int height, int stride, int pixelFormat, void* scan0) {
   if (GetNativeHandle()) Delete();
+  if (!BitmapSizeFits(width, height, pixelFormat, stride)) return false;
   const int status = Gdip<GDIP(GdipCreateBitmapFromScan0)>(width, height, stride, pixelFormat,
                                                            static_cast<BYTE*>(scan0), NativeSlot<GpBitmap>());
   SetNativeHandle(GetNativeHandle());
@@ -56,6 +58,7 @@ bool GxBitmap::Create(int width, int height, int pixelFormat) {
 
 bool GxBitmap::CreateFromGraphics(int width, int height, const GxGraphics& graphics) {
   if (GetNativeHandle()) Delete();
+  if (!BitmapSizeFits(width, height, PixelFormat32bppPARGB)) return false;
   const int status = Gdip<GDIP(GdipCreateBitmapFromGraphics)>(
       width, height, NativeOf<Gdiplus::GpGraphics>(graphics), NativeSlot<GpBitmap>());
   SetNativeHandle(GetNativeHandle());

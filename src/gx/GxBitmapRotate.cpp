@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxHandOver.h"
 
@@ -84,7 +85,7 @@ int DrawRotated(Gdiplus::GpImage* source, GpBitmap* bitmap, const Rotation& rota
 void GxBitmap::GetRotatedSize(int width, int height, int angle, float& newWidth, float& newHeight) {
   const double radians = angle * 3.1415926535 / 180;
   const double s = std::sin(radians), c = std::cos(radians);
-  const double hw = (width - 1) / 2.0, hh = (height - 1) / 2.0;
+  const double hw = (width - 1.0) / 2.0, hh = (height - 1.0) / 2.0;
   const double corners[4][2] = {{-hw, hh}, {hw, hh}, {-hw, -hh}, {hw, -hh}};
   double x[4], y[4];
   for (int i = 0; i < 4; ++i) {
@@ -97,6 +98,8 @@ void GxBitmap::GetRotatedSize(int width, int height, int angle, float& newWidth,
 
 bool GxBitmap::CreateRotated(float angle, GxBitmap& target, std::optional<std::uint32_t> background,
                              std::optional<Gdiplus::InterpolationMode> interpolation, std::optional<GxSizeF> size) const {
+  int wholeDegrees = 0;
+  if (!ToInt(std::fmod(angle, 360.0f), wholeDegrees)) return false;  // NaN or infinite: no turn
   const int sourceWidth = GetWidth(), sourceHeight = GetHeight();
   Rotation rotation{angle, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight), 0, 0, background,
                     interpolation};
@@ -104,12 +107,15 @@ bool GxBitmap::CreateRotated(float angle, GxBitmap& target, std::optional<std::u
     rotation.width = size->width;
     rotation.height = size->height;
   } else {
-    GetRotatedSize(sourceWidth, sourceHeight, static_cast<int>(angle), rotation.width, rotation.height);
+    GetRotatedSize(sourceWidth, sourceHeight, wholeDegrees, rotation.width, rotation.height);
   }
+  int canvasWidth = 0, canvasHeight = 0;
+  if (!ToInt(rotation.width, canvasWidth) || !ToInt(rotation.height, canvasHeight) ||
+      !BitmapSizeFits(canvasWidth, canvasHeight, PixelFormat32bppARGB))
+    return false;
 
   GpBitmap* made = nullptr;
-  int status = Gdip<GDIP(GdipCreateBitmapFromScan0)>(static_cast<INT>(rotation.width), static_cast<INT>(rotation.height),
-                                                     0, PixelFormat32bppARGB, nullptr, &made);
+  int status = Gdip<GDIP(GdipCreateBitmapFromScan0)>(canvasWidth, canvasHeight, 0, PixelFormat32bppARGB, nullptr, &made);
   if (status != GxOk) return false;
   BitmapOwner rotated(made);
   Gdip<GDIP(GdipBitmapSetResolution)>(made, GetHorizontalResolution(), GetVerticalResolution());

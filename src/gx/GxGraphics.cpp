@@ -22,7 +22,11 @@ namespace {
 GpPen* PenOf(const GxPen& pen) { return NativeOf<GpPen>(pen); }
 GpBrush* BrushOf(const GxSolidBrush& brush) { return NativeOf<GpBrush>(brush); }
 GpImage* ImageOf(const GxImage& image) { return NativeOf<GpImage>(image); }
-GpMetafile* MetafileOf(const GxImage& metafile) { return NativeOf<GpMetafile>(metafile); }
+// Only a metafile is played back: GDI+ under Wine reads any other image as one and ends the
+// process. Another image passes as none, which GDI+ refuses.
+GpMetafile* MetafileOf(const GxImage& metafile) {
+  return metafile.GetType() == ImageTypeMetafile ? NativeOf<GpMetafile>(metafile) : nullptr;
+}
 GpImageAttributes* AttributesOf(const GxImageAttributes* attributes) {
   return NativeOf<GpImageAttributes>(attributes);
 }
@@ -282,6 +286,10 @@ bool GxGraphics::DrawPolygonI(const GxPen& pen, const std::vector<GxPoint>& poin
 }
 
 bool GxGraphics::DrawPath(const GxPen& pen, const GxPath& path) {
+  if (!path.IsValid() && Handle()) {  // Wine's GdipDrawPath reads through a null path
+    LastStatus = GxInvalidParameter;
+    return false;
+  }
   return GdipOk<GDIP(GdipDrawPath)>(Handle(), PenOf(pen), NativeOf<GpPath>(path));
 }
 
@@ -417,6 +425,7 @@ bool GxGraphics::MeasureString(const std::string& text, const GxFont& font, cons
 bool GxGraphics::MeasureStringW(const std::wstring& text, const GxFont& font, const GxRectF& layoutRect,
                                 const GxStringFormat* format, GxRectF& boundingBox) {
   const WideArg arg(text);
+  boundingBox = GxRectF{};  // only written, never read: what it held before is no argument
   return GdipOk<GDIP(GdipMeasureString)>(Handle(), arg.text, arg.length, NativeOf<GpFont>(font),
                                          AsNative(layoutRect), NativeOf<GpStringFormat>(format),
                                          reinterpret_cast<RectF*>(&boundingBox), nullptr, nullptr);
@@ -481,6 +490,11 @@ bool GxGraphics::DrawDriverStringW(const std::wstring& text, const GxFont& font,
     LastStatus = GxInvalidParameter;
     return false;
   }
+  for (std::size_t i = 0; i < needed; ++i)
+    if (!RecordFits(*AsNative(positions[i]))) {
+      LastStatus = GxValueOverflow;
+      return false;
+    }
   return GdipOk<GDIP(GdipDrawDriverString)>(Handle(), arg.units(), arg.length, NativeOf<GpFont>(font), BrushOf(brush),
                                             InArray(positions), flags, NativeOf<GpMatrix>(matrix));
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gx/GuidText.h"
+#include "gx/GxArgumentGuards.h"
 #include "gx/GxHandOver.h"
 #include "gx/GxText.h"
 
@@ -199,6 +200,7 @@ int GxImage::GetPixelFormat() const {
 }
 
 bool GxImage::GetThumbnail(int width, int height, GxImage& target) const {
+  if (!BitmapSizeFits(width, height, PixelFormat32bppPARGB)) return false;
   GpImage* thumbnail = nullptr;
   const int status = Gdip<GDIP(GdipGetImageThumbnail)>(Image(), static_cast<UINT>(width), static_cast<UINT>(height),
                                                        &thumbnail, nullptr, nullptr);

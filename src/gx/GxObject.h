@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "gx/GdiplusApi.h"
+#include "gx/GxCallGuards.h"
 
 // GDI+ Status of the most recent wrapper call on this thread (0 = Ok), like the system's last
 // error: a save encodes on a thread of its own, whose calls must not overwrite what the window's
@@ -17,14 +18,25 @@ enum GxStatus : int {
   GxInvalidParameter = 2,
   GxOutOfMemory = 3,
   GxNotImplemented = 6,
+  GxValueOverflow = 11,
 };
 
 // Calls one flat-API entry, stores its status in LastStatus and returns it. An entry point
-// that gdiplus.dll lacks fails with NotImplemented instead of crashing.
+// that gdiplus.dll lacks fails with NotImplemented instead of crashing; a call on an empty
+// wrapper fails with InvalidParameter and one with coordinates GDI+ cannot hold with
+// ValueOverflow, as GDI+ answers them, without reaching GDI+ (see GxCallGuards.h).
 template <auto Entry, typename... Args>
 int Gdip(Args... args) {
   auto function = GdiplusEntries().*Entry;
-  LastStatus = function ? static_cast<int>(function(args...)) : GxNotImplemented;
+  constexpr bool kPositionsWithoutCount = [] {
+    using DriverString = decltype(&GdiplusApi::GdipDrawDriverString);
+    if constexpr (std::is_same_v<decltype(Entry), DriverString>) return Entry == &GdiplusApi::GdipDrawDriverString;
+    return false;
+  }();
+  if (!function) LastStatus = GxNotImplemented;
+  else if (ActsOnNoObject(args...)) LastStatus = GxInvalidParameter;
+  else if (!kPositionsWithoutCount && !GeometryFits(args...)) LastStatus = GxValueOverflow;
+  else LastStatus = static_cast<int>(function(args...));
   return LastStatus;
 }
 

@@ -34,6 +34,50 @@ PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<Poin
 Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
 static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
 
+// Point types as GDI+ defines a path: each figure opens with a start point, Bezier points come
+// in threes after the point they continue, and a closed figure is followed by a new start. GDI+
+// under Wine takes any bytes and later reads past the points to finish a Bezier (a DrawPath
+// that ends the process) or never ends flattening one.
+bool PathTypesValid(const Bytes& types) {
+  constexpr int kFlags = 0x10 | PathPointTypePathMarker | PathPointTypeCloseSubpath;  // dash mode, marker, close
+  bool inFigure = false;
+  int beziers = 0;  // Bezier points since the last start or line point
+  for (std::uint8_t type : types) {
+    const int kind = type & PathPointTypePathTypeMask;
+    if ((type & ~(PathPointTypePathTypeMask | kFlags)) != 0) return false;
+    if (kind == PathPointTypeStart) {
+      if (beziers % 3 != 0) return false;
+      beziers = 0;
+      inFigure = true;
+    } else if (!inFigure || (kind != PathPointTypeLine && kind != PathPointTypeBezier)) {
+      return false;
+    } else if (kind == PathPointTypeLine) {
+      if (beziers % 3 != 0) return false;
+      beziers = 0;
+    } else {
+      ++beziers;
+    }
+    if (type & PathPointTypeCloseSubpath) {
+      if (beziers % 3 != 0) return false;
+      inFigure = false;
+    }
+  }
+  return beziers % 3 == 0;
+}
+
+// The call guard sees only the first point of GdipCreatePath2's array, which no count follows.
+template <typename Record>
+bool PointsFit(const std::vector<Record>& points) {
+  for (const Record& point : points)
+    if (!RecordFits(*AsNative(point))) return false;
+  return true;
+}
+
+// GDI+ keeps coordinates to a sixteenth of a unit, so a finer flatness buys nothing; under Wine
+// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. NaN is left for
+// the call guard to refuse.
+float Flatness(float flatness) { return flatness < 1.0f / 16 ? 1.0f / 16 : flatness; }
+
 // A text argument as GDI+ takes it: null when empty, and as long as it is up to its first NUL.
 int WideLength(const wchar_t* text) { return text ? lstrlenW(text) : 0; }
 
@@ -58,8 +102,10 @@ bool GxPath::Create(FillMode fillMode) {
 bool GxPath::CreateFromPoints(std::vector<GxPointF>& points, const Bytes& types, FillMode fillMode) {
   if (Handle()) Delete();
   bool ok = false;
-  if (points.size() < types.size()) {
+  if (points.size() < types.size() || !PathTypesValid(types)) {
     LastStatus = GxInvalidParameter;  // GDI+ would read points past the end of the array
+  } else if (!PointsFit(points)) {
+    LastStatus = GxValueOverflow;
   } else {
     ok = WithNativeArray<PointF>(points, [&](PointF* data, int) {
       return GdipOk<GDIP(GdipCreatePath2)>(data, types.data(), static_cast<int>(types.size()), fillMode,
@@ -73,8 +119,10 @@ bool GxPath::CreateFromPoints(std::vector<GxPointF>& points, const Bytes& types,
 bool GxPath::CreateFromPointsI(std::vector<GxPoint>& points, const Bytes& types, FillMode fillMode) {
   if (Handle()) Delete();
   bool ok = false;
-  if (points.size() < types.size()) {
+  if (points.size() < types.size() || !PathTypesValid(types)) {
     LastStatus = GxInvalidParameter;
+  } else if (!PointsFit(points)) {
+    LastStatus = GxValueOverflow;
   } else {
     ok = WithNativeArray<Point>(points, [&](Point* data, int) {
       return GdipOk<GDIP(GdipCreatePath2I)>(data, types.data(), static_cast<int>(types.size()), fillMode,
@@ -334,15 +382,15 @@ bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, i
 bool GxPath::Transform(const GxObject& matrix) { return GdipOk<GDIP(GdipTransformPath)>(Handle(), MatrixOf(&matrix)); }
 
 bool GxPath::Flatten(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Widen(const GxPen& pen, const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Outline(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), flatness);
+  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
@@ -350,7 +398,7 @@ bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, con
   if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
-                                       srcRect.height, warpMode, flatness);
+                                       srcRect.height, warpMode, Flatness(flatness));
   });
 }
 

@@ -28,7 +28,8 @@ class GxPath : public GxObject {
   bool Delete();
   bool Create(Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   // One point per type byte: the count comes from `types`, and `points` must hold at least as
-  // many points (fewer fail with InvalidParameter, making no path).
+  // many points; fewer, or types that make no path (a figure not opened by a start point, Bezier
+  // points not in threes), fail with InvalidParameter, making no path.
   bool CreateFromPoints(std::vector<GxPointF>& points, const Bytes& types,
                         Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   bool CreateFromPointsI(std::vector<GxPoint>& points, const Bytes& types,
