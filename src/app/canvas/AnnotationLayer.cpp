@@ -6,15 +6,17 @@ bool AnnotationLayer::Make(int width, int height) {
   return drawn_;
 }
 
-void AnnotationLayer::Add(const Shape& shape, int width, int height) {
+void AnnotationLayer::Add(const Shape& shape, int width, int height, const SurfaceBits& screen) {
   if (!drawn_ && !Make(width, height)) return;
-  DrawShape(surface_, shape);
+  const PictureBelow below{screen, surface_.GetSurfaceBits()};
+  DrawShape(surface_, shape, &below);
 }
 
-void AnnotationLayer::Redraw(const std::vector<Shape>& shapes, int width, int height) {
+void AnnotationLayer::Redraw(const std::vector<Shape>& shapes, int width, int height, const SurfaceBits& screen) {
   Release();
   if (shapes.empty() || !Make(width, height)) return;
-  for (const Shape& shape : shapes) DrawShape(surface_, shape);
+  const PictureBelow below{screen, surface_.GetSurfaceBits()};
+  for (const Shape& shape : shapes) DrawShape(surface_, shape, &below);
 }
 
 void AnnotationLayer::Release() {

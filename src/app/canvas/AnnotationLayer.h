@@ -10,10 +10,13 @@
 
 class AnnotationLayer {
  public:
-  // Draws one more shape over the others.
-  void Add(const Shape& shape, int width, int height);
+  // Draws one more shape over the others; a mosaic or a blur is computed from `screen` (the
+  // frozen layer's pixels) with the layer so far blended over it.
+  void Add(const Shape& shape, int width, int height, const SurfaceBits& screen);
   // The shapes drawn afresh (after one was taken away); released when there are none.
-  void Redraw(const std::vector<Shape>& shapes, int width, int height);
+  void Redraw(const std::vector<Shape>& shapes, int width, int height, const SurfaceBits& screen);
+  // The layer's pixels, for what is drawn over it; none while no shape is drawn on it.
+  SurfaceBits Bits() { return drawn_ ? surface_.GetSurfaceBits() : SurfaceBits{}; }
   void Release();
   // Null while no shape is drawn on it.
   const GxGraphics* Surface() const { return drawn_ ? &surface_ : nullptr; }

@@ -28,7 +28,7 @@ void AnnotationSession::Restyle(const AnnotationStyle& style) {
 }
 
 void AnnotationSession::Keep(Shape shape) {
-  layer_.Add(shape, CanvasSize().cx, CanvasSize().cy);
+  layer_.Add(shape, CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(shape));
   annotations_.Add(std::move(shape));
 }
@@ -43,7 +43,7 @@ bool AnnotationSession::Undo() {
   KeepOpenWork();
   const std::optional<Shape> undone = annotations_.Undo();
   if (!undone) return closed;
-  layer_.Redraw(annotations_.Shapes(), CanvasSize().cx, CanvasSize().cy);
+  layer_.Redraw(annotations_.Shapes(), CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(*undone));
   return true;
 }
@@ -51,7 +51,7 @@ bool AnnotationSession::Undo() {
 bool AnnotationSession::Redo() {
   const std::optional<Shape> redone = annotations_.Redo();
   if (!redone) return false;
-  layer_.Add(*redone, CanvasSize().cx, CanvasSize().cy);
+  layer_.Add(*redone, CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(*redone));
   return true;
 }

@@ -8,6 +8,7 @@
 #include "annotate/AnnotationTool.h"
 #include "annotate/Annotations.h"
 #include "app/canvas/AnnotationLayer.h"
+#include "gx/GxGraphics.h"
 
 class FrameCanvas;
 class LayeredCanvas;
@@ -19,7 +20,8 @@ void SetChosenStyle(const AnnotationStyle& style);
 class AnnotationSession {
  public:
   // Shapes are kept on a layer of the canvas's size; the canvas learns where the layer changes.
-  AnnotationSession(FrameCanvas& frame, const LayeredCanvas& canvas) : frame_(frame), canvas_(canvas) {}
+  AnnotationSession(FrameCanvas& frame, const LayeredCanvas& canvas, GxGraphics& frozen)
+      : frame_(frame), canvas_(canvas), frozen_(frozen) {}
   AnnotationSession(const AnnotationSession&) = delete;
   AnnotationSession& operator=(const AnnotationSession&) = delete;
 
@@ -47,12 +49,15 @@ class AnnotationSession {
   const Annotations& Kept() const { return annotations_; }
   // The kept shapes over a transparent canvas-sized surface; null while there are none.
   const GxGraphics* Layer() const { return layer_.Surface(); }
+  // The frozen screen and the kept shapes, for a mosaic or a blur under way.
+  PictureBelow Below() { return PictureBelow{frozen_.GetSurfaceBits(), layer_.Bits()}; }
 
  private:
   SIZE CanvasSize() const;
 
   FrameCanvas& frame_;
   const LayeredCanvas& canvas_;
+  GxGraphics& frozen_;
   Annotations annotations_;
   ToolKind armed_ = ToolKind::None;
   std::unique_ptr<AnnotationTool> tool_;

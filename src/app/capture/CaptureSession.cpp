@@ -30,7 +30,7 @@ CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
     : overlay(form),
       frame(OverlayCanvas, FrozenLayer, DimLayer),
       images(FrozenLayer),
-      annotations(frame, OverlayCanvas) {
+      annotations(frame, OverlayCanvas, FrozenLayer) {
   const int width = ScreenWidth(), height = ScreenHeight();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
   FrozenLayer.CreateSurface(width, height);

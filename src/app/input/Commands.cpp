@@ -28,6 +28,13 @@ constexpr CodeCommand kMenuCommands[] = {
     {9, Command::Save},         {10, Command::HideTools}, {11, Command::Cancel},
 };
 
+constexpr CodeCommand kToolKeys[] = {
+    {'R', Command::ToggleRectangle}, {'E', Command::ToggleEllipse},     {'A', Command::ToggleArrow},
+    {'L', Command::ToggleLine},      {'P', Command::ToggleBrush},       {'H', Command::ToggleHighlighter},
+    {'T', Command::ToggleText},      {'M', Command::ToggleMosaic},      {'B', Command::ToggleBlur},
+    {'N', Command::ToggleStepNumber},
+};
+
 template <size_t N>
 std::optional<Command> Lookup(const CodeCommand (&table)[N], int code) {
   for (const CodeCommand& entry : table)
@@ -95,6 +102,7 @@ void Arm(CaptureSession& session, ToolKind kind, bool toggle) {
 
 std::optional<Command> ToolbarCommand(int code) { return Lookup(kToolbarCommands, code); }
 std::optional<Command> MenuCommand(int row) { return Lookup(kMenuCommands, row); }
+std::optional<Command> ToolKeyCommand(WPARAM key) { return Lookup(kToolKeys, static_cast<int>(key)); }
 
 void Execute(CaptureSession& session, Command command) {
   CommandScope scope;
@@ -104,6 +112,11 @@ void Execute(CaptureSession& session, Command command) {
     case Command::ToggleArrow: Arm(session, ToolKind::Arrow, true); break;
     case Command::ToggleBrush: Arm(session, ToolKind::Brush, true); break;
     case Command::ToggleText: Arm(session, ToolKind::Text, true); break;
+    case Command::ToggleLine: Arm(session, ToolKind::Line, true); break;
+    case Command::ToggleHighlighter: Arm(session, ToolKind::Highlighter, true); break;
+    case Command::ToggleMosaic: Arm(session, ToolKind::Mosaic, true); break;
+    case Command::ToggleBlur: Arm(session, ToolKind::Blur, true); break;
+    case Command::ToggleStepNumber: Arm(session, ToolKind::StepNumber, true); break;
     case Command::ArmRectangle: Arm(session, ToolKind::Rectangle, false); break;
     case Command::ArmEllipse: Arm(session, ToolKind::Ellipse, false); break;
     case Command::ArmArrow: Arm(session, ToolKind::Arrow, false); break;

@@ -4,12 +4,15 @@
 // the session's state (or ends the capture); it draws nothing: the window procedure renders the
 // frame afterwards.
 
+#include <windows.h>
+
 #include <optional>
 
 class CaptureSession;
 
 enum class Command {
   ToggleRectangle, ToggleEllipse, ToggleArrow, ToggleBrush, ToggleText,  // arm, or disarm when armed
+  ToggleLine, ToggleHighlighter, ToggleMosaic, ToggleBlur, ToggleStepNumber,
   ArmRectangle, ArmEllipse, ArmArrow, ArmBrush, ArmText,                 // arm, staying armed
   Undo,
   Redo,
@@ -25,6 +28,9 @@ enum class Command {
 // for a code without one (the inert save-with-menu button and its arrow).
 std::optional<Command> ToolbarCommand(int code);
 std::optional<Command> MenuCommand(int row);
+
+// The command of a tool's key (R E A L P H T M B N), typed with no Ctrl or Alt.
+std::optional<Command> ToolKeyCommand(WPARAM key);
 
 // Carries out the command. Finish, Save (once written) and Cancel end the capture: the session
 // is gone when Execute returns, and CaptureOpen() says so.

@@ -90,5 +90,12 @@ bool SelectionKeyDown(CaptureSession& session, WPARAM key) {
     Execute(session, Command::Save);
     return true;
   }
+  // A tool's letter arms it (or disarms it) while no text box takes the letter as text.
+  const AnnotationTool* tool = session.annotations.Tool();
+  if (control || Held(VK_MENU) || (tool && tool->Typing()) || !state.Is<modes::Selected>()) return false;
+  if (const std::optional<Command> command = ToolKeyCommand(key)) {
+    Execute(session, *command);
+    return true;
+  }
   return false;
 }
