@@ -14,7 +14,7 @@ PACKAGES=(cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-
 
 # The black-box tests still wait on the bare display's timing: a window manager on the test display
 # (WITH_WM=1) is there to try, not yet the default.
-[ -n "${WITH_WM:-}" ] || export NO_WM=${NO_WM:-1}
+if [ -n "${WITH_WM:-}" ]; then unset NO_WM; else export NO_WM=${NO_WM:-1}; fi
 
 CHILD_PID=     # the long command now running (ctest, a Wine program), leader of its own session
 WINE_STARTED=  # set once a Wine server for this build tree's prefix may be running

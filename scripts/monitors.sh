@@ -80,7 +80,10 @@ monitor_wine_prefix() {  # build directory
     mark_prefix_ready
   fi
   local managed=Y; [ -n "${NO_WM:-}" ] && managed=N   # a bare display manages nothing
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v PrimaryMonitor /d "$MONITOR_PRIMARY" /f >/dev/null 2>&1 &&
+  # Xvfb's RandR has one output whatever monitors are set on it: Wine reads the monitors through
+  # Xinerama only when it is told not to use RandR.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v PrimaryMonitor /d "$MONITOR_PRIMARY" /f >/dev/null 2>&1 &&
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || return 1
   wineserver -w   # saved, and the server gone: the next one starts with this layout
   wineserver -p >/dev/null 2>&1
