@@ -37,7 +37,7 @@ constexpr int kToolbarDx[] = {17, 43, 69, 95, 121, 151, 181, 207, 251, 294};
 constexpr int kMenuDy[] = {13, 35, 57, 79, 101, 123, 149, 171, 193, 219, 241};
 constexpr WPARAM kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_RETURN, VK_ESCAPE, 'Z', 'Y', 'C', 'S',
                             VK_BACK, VK_DELETE, VK_HOME, VK_END,
-                            'R', 'E', 'A', 'L', 'P', 'H', 'T', 'M', 'B', 'N'};  // the tools' keys
+                            'R', 'E', 'A', 'L', 'P', 'H', 'T', 'M', 'B'};  // the tools' keys
 
 // Any press may land on a save button: the dialog is dismissed at once instead of waiting.
 WINBOOL WINAPI DismissedAtOnce(LPOPENFILENAMEW) { return FALSE; }

@@ -29,7 +29,7 @@ enum class Command {
 std::optional<Command> ToolbarCommand(int code);
 std::optional<Command> MenuCommand(int row);
 
-// The command of a tool's key (R E A L P H T M B N), typed with no Ctrl or Alt.
+// The command of a tool's key (R E A L P H T M B), typed with no Ctrl or Alt.
 std::optional<Command> ToolKeyCommand(WPARAM key);
 
 // Carries out the command. Finish, Save (once written) and Cancel end the capture: the session
