@@ -11,6 +11,8 @@ STARTED=()   # "what pid" for everything the current run had running when it was
 
 unset DISPLAY
 export WINEPREFIX="$WORK/no-prefix"   # a script must use its build tree's prefix, never this one
+# The stand-ins play wine32, whatever this machine can run: no 64-bit Wine is looked for.
+export WINE_BITS=32
 
 fail() { echo "FAIL: $*" >&2; FAILED=1; }
 
