@@ -31,7 +31,9 @@ bool IsHighlight(const ScreenRect& h) { return h.left != 0 && h.top != 0 && h.ri
 
 // The armed tool's button keeps its highlight: it looks pressed while the tool is armed.
 ScreenRect ArmedHighlight(ToolKind armed) {
+  // Only the strip's five tools have a button; the others' kinds share numbers with other buttons.
   const int code = static_cast<int>(armed);
+  if (code > kToolbarText) return ScreenRect{};
   for (const ToolbarButton& button : kButtons)
     if (button.code == code && code != 0) return ScreenRect{button.x1, 3, button.x2, 23};
   return ScreenRect{};
