@@ -90,8 +90,9 @@ void Save(CaptureSession& session) {
     return;
   }
   // A dismissed dialog or a failed write leaves the capture as it was, annotations, armed tool
-  // and undo history included, for another try; a menu the save was chosen from is closed.
+  // and undo history included, for another try; a menu open when the save began (Ctrl+S) is closed.
   session.state.mode = modes::Selected{};
+  session.state.MenuRect = ScreenRect{};
 }
 
 void Arm(CaptureSession& session, ToolKind kind, bool toggle) {
