@@ -1,12 +1,5 @@
-# Cross toolchain: 64-bit Windows via MinGW-w64 (posix threads), for the tests on a machine that
-# runs no 32-bit programs (see scripts/common.sh). What ships is built with mingw-i686.cmake.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: 64-bit Windows via MinGW-w64, for the tests on a machine that runs no 32-bit
+# programs (see scripts/common.sh). What ships is built with mingw-i686.cmake.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOL_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOL_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOL_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOL_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOL_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
