@@ -19,17 +19,17 @@ MONITOR_BOX=         # "W H" of the bounding box: the X screen's size
 
 # Fills the variables above; fails on a layout that is not one.
 parse_layout() {  # layout
-  local spec w h x y left=0 top=0 right=0 bottom=0 i=0 specs
+  local entry w h x y left=0 top=0 right=0 bottom=0 i=0 entries
   MONITORS=() MONITOR_PRIMARY=
-  IFS=, read -ra specs <<<"$1"
-  for spec in "${specs[@]}"; do
-    [[ "$spec" =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)(\*?)$ ]] \
-      || { echo "== not a monitor: '$spec' (WxH+X+Y, '*' after the primary)" >&2; return 1; }
+  IFS=, read -ra entries <<<"$1"
+  for entry in "${entries[@]}"; do
+    [[ "$entry" =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)(\*?)$ ]] \
+      || { echo "== not a monitor: '$entry' (WxH+X+Y, '*' after the primary)" >&2; return 1; }
     w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
-    [ "$w" -gt 0 ] && [ "$h" -gt 0 ] || { echo "== an empty monitor: '$spec'" >&2; return 1; }
+    [ "$w" -gt 0 ] && [ "$h" -gt 0 ] || { echo "== an empty monitor: '$entry'" >&2; return 1; }
     if [ -n "${BASH_REMATCH[5]}" ]; then
       [ -z "$MONITOR_PRIMARY" ] || { echo "== two primaries in '$1'" >&2; return 1; }
-      [ "$x" -eq 0 ] && [ "$y" -eq 0 ] || { echo "== the primary must lie at +0+0: '$spec'" >&2; return 1; }
+      [ "$x" -eq 0 ] && [ "$y" -eq 0 ] || { echo "== the primary must lie at +0+0: '$entry'" >&2; return 1; }
       MONITOR_PRIMARY=$i
     fi
     MONITORS+=("$w $h $x $y")

@@ -28,7 +28,8 @@ void AnnotationSession::Restyle(const AnnotationStyle& style) {
 }
 
 void AnnotationSession::Keep(Shape shape) {
-  layer_.Add(shape, CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
+  const SIZE canvas = CanvasSize();
+  layer_.Add(shape, canvas.cx, canvas.cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(shape));
   annotations_.Add(std::move(shape));
 }
@@ -43,7 +44,8 @@ bool AnnotationSession::Undo() {
   KeepOpenWork();
   const std::optional<Shape> undone = annotations_.Undo();
   if (!undone) return closed;
-  layer_.Redraw(annotations_.Shapes(), CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
+  const SIZE canvas = CanvasSize();
+  layer_.Redraw(annotations_.Shapes(), canvas.cx, canvas.cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(*undone));
   return true;
 }
@@ -51,7 +53,8 @@ bool AnnotationSession::Undo() {
 bool AnnotationSession::Redo() {
   const std::optional<Shape> redone = annotations_.Redo();
   if (!redone) return false;
-  layer_.Add(*redone, CanvasSize().cx, CanvasSize().cy, frozen_.GetSurfaceBits());
+  const SIZE canvas = CanvasSize();
+  layer_.Add(*redone, canvas.cx, canvas.cy, frozen_.GetSurfaceBits());
   frame_.AnnotationsChanged(ShapeBounds(*redone));
   return true;
 }
@@ -61,5 +64,6 @@ void AnnotationSession::Forget() {
   armed_ = ToolKind::None;
   tool_.reset();
   layer_.Release();
-  frame_.AnnotationsChanged(RECT{0, 0, CanvasSize().cx, CanvasSize().cy});
+  const SIZE canvas = CanvasSize();
+  frame_.AnnotationsChanged(RECT{0, 0, canvas.cx, canvas.cy});
 }

@@ -83,4 +83,10 @@ struct CaptureState {
   bool MenuShown() const { return Is<modes::MenuOpen>(); }
   bool SkipNextRelease() const;
   CaptureMode DragMode() const;
+
+  // The menu closes (or stays closed) over the selection, its rectangle gone with it.
+  void CloseMenu() {
+    mode = modes::Selected{};
+    MenuRect = ScreenRect{};
+  }
 };

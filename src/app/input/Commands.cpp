@@ -91,8 +91,7 @@ void Save(CaptureSession& session) {
   }
   // A dismissed dialog or a failed write leaves the capture as it was, annotations, armed tool
   // and undo history included, for another try; a menu open when the save began (Ctrl+S) is closed.
-  session.state.mode = modes::Selected{};
-  session.state.MenuRect = ScreenRect{};
+  session.state.CloseMenu();
 }
 
 void Arm(CaptureSession& session, ToolKind kind, bool toggle) {

@@ -61,8 +61,7 @@ void OnMenuPress(CaptureSession& session, POINT at) {
   const std::optional<Command> command = MenuCommand(hit.row);
   if (!command) return;
   // Whatever the row does, the menu has done its part.
-  session.state.mode = modes::Selected{};
-  session.state.MenuRect = ScreenRect{};
+  session.state.CloseMenu();
   Execute(session, *command);
 }
 
@@ -71,11 +70,6 @@ void OnToolbarPress(CaptureSession& session, POINT at) {
   if (ChooseFromStyleBar(session, StyleBarHitAt(state.StyleBarRect, at))) return;
   if (const std::optional<Command> command = ToolbarCommand(ToolbarHitAt(state.ToolbarRect, at).code))
     Execute(session, *command);
-}
-
-void CloseMenu(CaptureSession& session) {
-  session.state.mode = modes::Selected{};
-  session.state.MenuRect = ScreenRect{};
 }
 
 // A press acts on what it lands on: the menu, a bar, a handle, the inside or, with no selection
@@ -89,7 +83,7 @@ void OnLeftButtonDown(CaptureSession& session, POINT at) {
     if (state.zone == HitZone::Menu) {
       OnMenuPress(session, at);
     } else {
-      CloseMenu(session);
+      state.CloseMenu();
     }
   } else if (state.zone == HitZone::Toolbar) {
     OnToolbarPress(session, at);
@@ -167,7 +161,7 @@ void OnRightButtonUp(CaptureSession& session, POINT at) {
     } else if (state.zone == HitZone::Outside) {
       Execute(session, Command::Reset);
     } else if (state.zone == HitZone::Toolbar && state.MenuShown()) {
-      CloseMenu(session);
+      state.CloseMenu();
     }
   }
 }
