@@ -1,5 +1,7 @@
 #include "gx/DibSurface.h"
 
+#include <cstdint>
+
 bool DibSurface::Create(int width, int height) {
   Release();
   dc_ = CreateCompatibleDC(nullptr);
@@ -8,6 +10,10 @@ bool DibSurface::Create(int width, int height) {
   if (!dc_) return false;
   SetBkMode(dc_, TRANSPARENT);
   if (width < 1 || height < 1) return false;
+  // The system counts a picture's bytes in an int: beyond that the count wraps, and a
+  // surface would be made smaller than the pixels it is written with.
+  constexpr std::uint64_t kMostBytes = 0x7FFFFFFF;
+  if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4 > kMostBytes) return false;
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);

@@ -5,7 +5,11 @@
 
 #include <cstring>
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "app/capture/CaptureSession.h"
+#include "app/input/OverlayWindowProc.h"
 #include "app/process/CaptureOverlay.h"
 #include "app/desktop/Desktop.h"
 #include "app/desktop/ScreenGrab.h"
@@ -105,4 +109,24 @@ TEST_F(SnapshotFaultTest, ASelectionOverBlackFinishesAsABlackBitmap) {
       for (int x = 0; x < clip.width; ++x) lit += clip.At(x, y) != 0;
     EXPECT_EQ(lit, 0);
   }
+}
+
+// A screen too large for the memory left: the capture does not open at all (no black overlay
+// that would pass for one), the user is told why, and the next opening works.
+TEST_F(SnapshotFaultTest, AScreenWithoutMemoryForItsCopyOpensNothingAndSaysWhy) {
+  std::vector<std::string> told;
+  ReportUnexpectedFailure = [&](HWND, const std::string& what) { told.push_back(what); };
+  OverrideScreenSize(SIZE{30000, 30000});  // 3.6 GB for each layer
+  TheOverlay().Load(false);
+  OverrideScreenSize(SIZE{kTestScreenWidth, kTestScreenHeight});
+  ReportUnexpectedFailure = [](HWND, const std::string&) {};
+  EXPECT_FALSE(TheOverlay().IsLoaded());
+  EXPECT_FALSE(CaptureOpen());
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("内存不足"), std::string::npos) << told[0];
+  EXPECT_NE(told[0].find("30000 × 30000"), std::string::npos) << told[0];
+  ScreenSnapshotSource = [] { return SyntheticScreen(ScreenWidth(), ScreenHeight()); };
+  ASSERT_TRUE(TheOverlay().Load(false));
+  EXPECT_TRUE(CaptureOpen());
+  EXPECT_GT(LitCanvasPixels(), 0);
 }

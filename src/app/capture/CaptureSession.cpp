@@ -1,6 +1,7 @@
 #include "app/capture/CaptureSession.h"
 
 #include <memory>
+#include <string>
 
 #include "app/canvas/EmbeddedAssets.h"
 #include "win/CommandLatch.h"
@@ -17,14 +18,23 @@ std::unique_ptr<CaptureSession> current;
 std::function<void()> afterEnding;
 
 // The black the plain redraw blends over the frozen layer.
-void MakeDimLayer(GxGraphics& layer, int width, int height) {
+bool MakeDimLayer(GxGraphics& layer, int width, int height) {
   GxSolidBrush black;
   black.Create(ArgbFromColorRef(RGB(0, 0, 0)));
-  layer.CreateSurface(width, height);
+  if (!layer.CreateSurface(width, height)) return false;
   layer.FillRectangle(black, 0, 0, static_cast<float>(width), static_cast<float>(height));
+  return true;
+}
+
+std::string OutOfMemoryText(int width, int height) {
+  return "内存不足，无法截取 " + std::to_string(width) + " × " + std::to_string(height) +
+         " 的屏幕。请关闭一些程序后再试。";
 }
 
 }  // namespace
+
+CaptureOutOfMemory::CaptureOutOfMemory(int width, int height)
+    : std::runtime_error(OutOfMemoryText(width, height)) {}
 
 CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
     : overlay(form),
@@ -33,7 +43,7 @@ CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
       annotations(frame, OverlayCanvas, FrozenLayer) {
   const int width = ScreenWidth(), height = ScreenHeight();
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
-  FrozenLayer.CreateSurface(width, height);
+  if (!FrozenLayer.CreateSurface(width, height)) throw CaptureOutOfMemory(width, height);
   images.NoteScreenCopy(ScreenSnapshotSource(FrozenLayer));
   windows = NoteVisibleWindows(overlay.Handle(), width, height);
   overlay.SetTop(0);
@@ -44,8 +54,10 @@ CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
   SetWindowPos(overlay.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
   // The window gets the dimmed screen with its first push, once it is shown.
   OverlayCanvas.Attach(overlay.Handle(), LayeredCanvas::FirstPush::WithFirstPresent);
-  if (CurrentRedrawMode() == RedrawMode::Full)
-    MakeDimLayer(DimLayer, OverlayCanvas.GetSurfaceWidth(), OverlayCanvas.GetSurfaceHeight());
+  if (!OverlayCanvas.GetSurfaceBits().bits) throw CaptureOutOfMemory(width, height);
+  if (CurrentRedrawMode() == RedrawMode::Full &&
+      !MakeDimLayer(DimLayer, OverlayCanvas.GetSurfaceWidth(), OverlayCanvas.GetSurfaceHeight()))
+    throw CaptureOutOfMemory(width, height);
   frame.Start();
   subclass.Subclass(overlay.Handle(), procedure);
 }

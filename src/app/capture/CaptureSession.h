@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "app/canvas/CaptureImages.h"
 #include "app/canvas/FrameDamage.h"
@@ -30,11 +31,19 @@ class AttachedCanvas : public LayeredCanvas {
   ~AttachedCanvas() { Detach(Restore::Nothing); }
 };
 
+// A capture that cannot open for want of memory: the screen copy or a layer of the screen's size
+// could not be made (an 8K desktop in a crowded 32-bit process, say). Its text is for the user.
+class CaptureOutOfMemory : public std::runtime_error {
+ public:
+  CaptureOutOfMemory(int width, int height);
+};
+
 class CaptureSession {
  public:
   // Opens a capture on the overlay while it is still hidden: copies the screen, notes the
   // windows on it, makes the overlay a topmost window over the screen, attaches the canvas with
-  // the dimmed screen on it, and routes the overlay's messages to `procedure`.
+  // the dimmed screen on it, and routes the overlay's messages to `procedure`. Throws
+  // CaptureOutOfMemory when a layer of the screen's size cannot be made.
   CaptureSession(Form& overlay, WNDPROC procedure);
   CaptureSession(const CaptureSession&) = delete;
   CaptureSession& operator=(const CaptureSession&) = delete;

@@ -1,8 +1,10 @@
 #include "app/process/CaptureOverlay.h"
 
 #include <exception>
+#include <new>
 
 #include "app/capture/CaptureSession.h"
+#include "app/desktop/Desktop.h"
 #include "app/input/OverlayWindowProc.h"
 
 namespace {
@@ -29,6 +31,8 @@ CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
 void CaptureOverlay::OnLoad() {
   try {
     BeginCapture(*this, &OverlayWindowProc, ended_);
+  } catch (const std::bad_alloc&) {
+    OnUnexpectedFailure(CaptureOutOfMemory(ScreenWidth(), ScreenHeight()).what());
   } catch (const std::exception& failure) {
     // A capture that cannot open (a screen too large for the memory left, say) leaves nothing
     // half open: the user is told and is back where they started.
