@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,9 +15,13 @@
 #include "app/process/CaptureOverlay.h"
 #include "app/process/MainWindow.h"
 #include "gx/GdiplusApi.h"
+#include "gx/GxFont.h"
 #include "gx/GxFontFamily.h"
+#include "gx/GxGraphics.h"
+#include "gx/GxSolidBrush.h"
 #include "gx/GxObject.h"
 #include "gx/GxText.h"
+#include "gx/LabelFont.h"
 #include "output/ReplaceQuestion.h"
 #include "output/ChooseSaveFile.h"
 #include "output/SaveCapture.h"
@@ -153,6 +158,34 @@ TEST_F(PlainSystem, LabelsShowWithoutTheNamedFonts) {
   Release(160, 300);
   MoveTo(5, 5);
   EXPECT_GT(WhiteIn(RECT{100, 100 - 23, 100 + 72, 100 - 3}), 20) << "size label";
+}
+
+// The fallback font is wider than the one the label's box was made for: the size must still
+// show whole, on one line, as far right as the text reaches when nothing limits it.
+TEST_F(PlainSystem, TheSizeLabelShowsWholeInTheFallbackFont) {
+  const std::string text = "256 × 120";
+  GxGraphics free;
+  GxFont font;
+  GxSolidBrush white;
+  ASSERT_TRUE(free.CreateSurface(300, 20));
+  ASSERT_TRUE(CreateLabelFont(font, 11));
+  white.Create(0xFFFFFFFF);
+  free.DrawString(text, font, white, GxRectF{8, 2, 1000, 14});
+  const auto rightmostWhite = [](int width, const std::function<COLORREF(int, int)>& pixel) {
+    int right = -1;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < width; ++x) {
+        const COLORREF c = pixel(x, y);
+        if (GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200) right = std::max(right, x);
+      }
+    return right;
+  };
+  const int reach = rightmostWhite(300, [&](int x, int y) { return free.GetSurfacePixel(x, y); });
+  ASSERT_GT(reach, 40);
+  Select(100, 100, 356, 220);
+  MoveTo(5, 5);
+  EXPECT_GE(rightmostWhite(300, [&](int x, int y) { return Canvas(100 + x, 77 + y); }), reach - 1)
+      << "the label's text is cut";
 }
 
 TEST_F(PlainSystem, TheSaveDialogAndTheReplaceQuestionShowTheirTextsWhole) {

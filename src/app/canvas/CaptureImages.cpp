@@ -64,6 +64,13 @@ SurfaceUse CaptureImages::DrawnSurface(const std::string& slot, const std::strin
   return SurfaceUse(*kept.surface);
 }
 
+int CaptureImages::Measured(const std::string& slot, const std::string& look, const std::function<int()>& measure) {
+  if (!KeepsImages()) return measure();
+  auto kept = measured_.find(slot);
+  if (kept == measured_.end() || kept->second.first != look) kept = measured_.insert_or_assign(slot, std::make_pair(look, measure())).first;
+  return kept->second.second;
+}
+
 // The screen copy as the magnifier sees it: with RedrawMode::Full a view made for this drawing
 // alone, otherwise one kept for the capture. Empty when the copy failed, as its decode would be.
 ImageUse CaptureImages::ScreenImage() {

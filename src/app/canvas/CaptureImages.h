@@ -46,6 +46,10 @@ class CaptureImages {
   SurfaceUse DrawnSurface(const std::string& slot, const std::string& look, int width, int height,
                           const std::function<void(GxGraphics&)>& draw);
 
+  // A number that depends on nothing but `look` (a text's measured width), kept per slot like
+  // the drawn surfaces.
+  int Measured(const std::string& slot, const std::string& look, const std::function<int()>& measure);
+
   // The screen copy taken when the overlay opened: a view of the frozen layer's own pixels (the
   // screen copy at 1:1), so no second copy of the screen is held.
   ImageUse ScreenImage();
@@ -70,6 +74,7 @@ class CaptureImages {
 
   GxGraphics& frozen_;
   std::map<std::string, DrawnLook> drawn_;  // by slot
+  std::map<std::string, std::pair<std::string, int>> measured_;  // by slot: the look and its number
   std::unique_ptr<GxBitmap> screen_;
   std::unique_ptr<GxImage> strip_, menu_;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights_;  // by the row's left, top

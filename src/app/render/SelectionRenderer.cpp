@@ -1,6 +1,7 @@
 #include "app/render/SelectionRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -43,18 +44,39 @@ void DrawFrame(GxGraphics& surface, int w, int h, const RECT& part, bool handles
   }
 }
 
-void DrawLabelBox(GxGraphics& surface) {
-  GxSolidBrush brush;
-  brush.Create(0xFF000000);
-  surface.FillRectangle(brush, 0, 0, kLabelWidth, kLabelHeight);
+// The text sits in (8, 2) of its box, in a layout 62 wide: room for the widest size in the usual
+// font. A font without its narrow digits (the system's fallback where "微软雅黑" is missing)
+// would wrap the text there, and the box would cut the second line off; such a text gets a box as
+// wide as it needs. Returns the box's width.
+constexpr int kLabelTextLeft = 8, kLabelTextTop = 2, kLabelTextWidth = 62, kLabelTextHeight = 14;
+constexpr int kLabelTextMargin = kLabelWidth - kLabelTextLeft - kLabelTextWidth;  // on its right
+
+int MeasureLabelWidth(const std::string& text) {
+  GxGraphics measuring;
+  GxFont font;
+  if (!measuring.CreateSurface(1, 1) || !CreateLabelFont(font, 11)) return kLabelWidth;
+  GxRectF inLayout{}, oneLine{};
+  const GxRectF layout{0, 0, kLabelTextWidth, 0};  // a height of 0: as many lines as it takes
+  if (!measuring.MeasureString(text, font, layout, nullptr, inLayout) ||
+      !measuring.MeasureString(text, font, GxRectF{}, nullptr, oneLine))
+    return kLabelWidth;
+  if (inLayout.height <= oneLine.height) return kLabelWidth;
+  return kLabelTextLeft + static_cast<int>(std::ceil(oneLine.width)) + kLabelTextMargin;
 }
 
-void DrawLabelText(GxGraphics& surface, const std::string& text) {
+void DrawLabelBox(GxGraphics& surface, int width) {
+  GxSolidBrush brush;
+  brush.Create(0xFF000000);
+  surface.FillRectangle(brush, 0, 0, static_cast<float>(width), kLabelHeight);
+}
+
+void DrawLabelText(GxGraphics& surface, const std::string& text, int width) {
   GxFont font;
   CreateLabelFont(font, 11);
   GxSolidBrush brush;
   brush.Create(0xFFFFFFFF);
-  surface.DrawString(text, font, brush, GxRectF{8, 2, 62, 14});
+  const float layoutWidth = static_cast<float>(width - kLabelTextLeft - kLabelTextMargin);
+  surface.DrawString(text, font, brush, GxRectF{kLabelTextLeft, kLabelTextTop, layoutWidth, kLabelTextHeight});
 }
 
 // The frozen screen at full brightness over w × h at (left, top) with the annotations there,
@@ -89,9 +111,11 @@ void DrawSelection(CaptureSession& session, const ScreenRect& drawn) {
   DrawFramed(session, left, top, w, h, true);
   // Both kept like the frame: a selection that keeps its size keeps its label.
   const std::string text = SizeLabel(session.state.SelectionRect);
-  const SurfaceUse labelBox = session.images.DrawnSurface("label box", "", kLabelWidth, kLabelHeight, DrawLabelBox);
+  const int width = session.images.Measured("label", text, [&] { return MeasureLabelWidth(text); });
+  const SurfaceUse labelBox = session.images.DrawnSurface(
+      "label box", std::to_string(width), width, kLabelHeight, [&](GxGraphics& surface) { DrawLabelBox(surface, width); });
   const SurfaceUse labelText = session.images.DrawnSurface(
-      "label text", text, kLabelWidth, kLabelHeight, [&](GxGraphics& surface) { DrawLabelText(surface, text); });
+      "label text", text, width, kLabelHeight, [&](GxGraphics& surface) { DrawLabelText(surface, text, width); });
 
   const bool above = top >= 23;
   const int labelY = above ? top - 23 : top + 1;
