@@ -21,7 +21,11 @@ struct WineGdiHandleEntry {
 static_assert(sizeof(WineGdiHandleEntry) == 24, "Wine's GDI handle entry is 24 bytes");
 
 constexpr int kWineGdiHandleCount = 0x10000;
-constexpr size_t kPebGdiSharedHandleTable = 0x94;  // 32-bit PEB
+#ifdef _WIN64
+constexpr size_t kPebGdiSharedHandleTable = 0xF8;
+#else
+constexpr size_t kPebGdiSharedHandleTable = 0x94;
+#endif
 
 const WineGdiHandleEntry* WineGdiHandleTable() {
   using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);

@@ -268,20 +268,26 @@ void Driver::TimeSave() {
 }
 
 BenchResults Driver::Run() {
-  TimeOpen();
+  // The peak so far after each phase, so a growth in memory can be traced to the step that
+  // made it.
+  const auto phase = [this](const char* name, void (Driver::*step)()) {
+    (this->*step)();
+    std::fprintf(stderr, "bench: peak private memory after %s: %.1f MB\n", name, memory_.PeakMb());
+  };
+  phase("opening", &Driver::TimeOpen);
   Open();
-  TimeLooking();
-  TimeDrawing();
-  TimeResizing();
-  TimeMoving();
-  TimeToolbarHover();
-  TimeMenuHover();
-  TimeAnnotating();
-  TimeFloor();
+  phase("looking", &Driver::TimeLooking);
+  phase("drawing", &Driver::TimeDrawing);
+  phase("resizing", &Driver::TimeResizing);
+  phase("moving", &Driver::TimeMoving);
+  phase("toolbar hover", &Driver::TimeToolbarHover);
+  phase("menu hover", &Driver::TimeMenuHover);
+  phase("annotating", &Driver::TimeAnnotating);
+  phase("floor", &Driver::TimeFloor);
   Close();
-  TimeFinish();
-  TimeFinishSmall();
-  TimeSave();
+  phase("finish", &Driver::TimeFinish);
+  phase("finish 400 x 300", &Driver::TimeFinishSmall);
+  phase("save", &Driver::TimeSave);
   OverrideCursorPosition(std::nullopt);
   results_.peakPrivateMb = memory_.PeakMb();
   return results_;

@@ -1,8 +1,10 @@
 // bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]
+// bench --soak N [--every K] [--json FILE]
 //
 // Opens the capture overlay over a synthetic screen of the display's size and times each kind
 // of interaction through the real message path (see Scenario.cpp). Prints a table; with --json
-// also writes the figures for scripts/bench.
+// also writes the figures for scripts/bench. With --soak, runs N whole captures instead and
+// notes what the process holds every K (50) of them (see Soak.cpp).
 
 #include <windows.h>
 
@@ -13,6 +15,7 @@
 
 #include "Report.h"
 #include "Scenario.h"
+#include "Soak.h"
 #include "app/desktop/Desktop.h"
 #include "app/canvas/RedrawMode.h"
 #include "app/process/Startup.h"
@@ -23,6 +26,8 @@ struct Arguments {
   std::string mode = "damage";
   std::string json;
   ScenarioOptions scenario;
+  int soak = 0;  // captures; 0: the timed scenario
+  int every = 50;
   bool ok = true;
 };
 
@@ -41,6 +46,12 @@ Arguments Parse(int argc, char** argv) {
       args.scenario.moves = std::atoi(value);
     } else if (name == "--repeats") {
       args.scenario.repeats = std::atoi(value);
+    } else if (name == "--soak") {
+      args.soak = std::atoi(value);
+      if (args.soak < 1) args.ok = false;
+    } else if (name == "--every") {
+      args.every = std::atoi(value);
+      if (args.every < 1) args.ok = false;
     } else {
       args.ok = false;
     }
@@ -71,7 +82,9 @@ bool WriteText(const std::string& path, const std::string& text) {
 int main(int argc, char** argv) {
   Arguments args = Parse(argc, argv);
   if (!args.ok) {
-    std::fprintf(stderr, "usage: bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]\n");
+    std::fprintf(stderr,
+                 "usage: bench [--mode full|damage] [--moves N] [--repeats N] [--json FILE]\n"
+                 "       bench --soak N [--every K] [--json FILE]\n");
     return 2;
   }
   if (!StartGdiplus()) {
@@ -80,6 +93,16 @@ int main(int argc, char** argv) {
   }
   SetRedrawMode(args.mode == "full" ? RedrawMode::Full : RedrawMode::Damage);
   args.scenario.saveDir = PrivateDirectory();
+  if (args.soak > 0) {
+    const SoakResults soak = RunSoak(args.soak, args.every, args.scenario.saveDir);
+    RemoveDirectoryA(args.scenario.saveDir.c_str());
+    PrintSoak(soak);
+    if (!args.json.empty() && !WriteText(args.json, SoakJson(ScreenWidth(), ScreenHeight(), soak))) {
+      std::fprintf(stderr, "bench: cannot write %s\n", args.json.c_str());
+      return 1;
+    }
+    return soak.failures == 0 ? 0 : 1;
+  }
   const RunInfo run{ScreenWidth(), ScreenHeight(), args.mode};
   const BenchResults results = RunScenario(args.scenario);
   RemoveDirectoryA(args.scenario.saveDir.c_str());
