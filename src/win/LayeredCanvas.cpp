@@ -2,6 +2,15 @@
 
 namespace {
 
+PushTally tally;
+
+double NowMs() {
+  LARGE_INTEGER now{}, frequency{};
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 RECT WindowRectOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -9,6 +18,8 @@ RECT WindowRectOf(HWND window) {
 }
 
 }  // namespace
+
+PushTally PushesSoFar() { return tally; }
 
 LayeredCanvas::~LayeredCanvas() { Detach(); }
 
@@ -20,12 +31,16 @@ bool LayeredCanvas::Push(HDC source, int alpha, const RECT* dirty) const {
   BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha & 0xFF), AC_SRC_ALPHA};
   HDC screen = ::GetDC(window_);
   BOOL pushed = FALSE;
+  const double start = NowMs();
+  const RECT area = dirty ? *dirty : RECT{0, 0, size.cx, size.cy};
+  tally.pixels += static_cast<long long>(area.right - area.left) * (area.bottom - area.top);
   if (dirty) {
     UPDATELAYEREDWINDOWINFO info{sizeof info, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA, dirty};
     pushed = UpdateLayeredWindowIndirect(window_, &info);
   } else {
     pushed = UpdateLayeredWindow(window_, screen, &position, &size, source, &origin, 0, &blend, ULW_ALPHA);
   }
+  tally.ms += NowMs() - start;
   ReleaseDC(window_, screen);
   return pushed != FALSE;
 }

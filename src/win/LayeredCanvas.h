@@ -12,6 +12,15 @@
 #include "gx/GxGraphics.h"
 #include "gx/GxTypes.h"
 
+// What every push of the process has cost so far: the time spent inside the platform's call and
+// the pixels it was asked to take. Read around a message, it tells the program's own time from
+// the platform's.
+struct PushTally {
+  double ms = 0;
+  long long pixels = 0;
+};
+PushTally PushesSoFar();
+
 class LayeredCanvas {
  public:
   LayeredCanvas() = default;

@@ -17,6 +17,8 @@
 
 #include "app/canvas/RedrawMode.h"
 #include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
+#include "app/input/Commands.h"
 #include "app/input/OverlayWindowProc.h"
 #include "output/Clipboard.h"
 #include "app/process/CaptureOverlay.h"
@@ -92,14 +94,25 @@ class OverlayFuzzTest : public OverlayTest {
     }
   }
 
+  static bool OnOneMonitor(const ScreenRect& rect) {
+    for (const ScreenRect& monitor : Session().monitors)
+      if (rect.Intersect(monitor) == rect) return true;
+    return false;
+  }
+
   // What must hold after every message.
   void ExpectSound(const std::string& where) {
     ASSERT_EQ(escaped_, "") << "thrown inside the overlay, " << where;
     if (!CaptureOpen()) return;
     const CaptureFacts f = State();
+    for (const ScreenRect& placed : {f.ToolbarRect, f.StyleBarRect})
+      ASSERT_TRUE(placed.IsEmpty() || OnOneMonitor(placed))
+          << "a bar at " << placed.left << "," << placed.top << " " << placed.right << "," << placed.bottom
+          << " cut by a monitor's edge, " << where;
     if (f.selectionMade) {
       const ScreenRect s = f.SelectionRect;
       ASSERT_TRUE(s.Width() >= 2 && s.Height() >= 2) << where;
+      ASSERT_TRUE(TouchesAny(s, Session().monitors)) << "a selection wholly between monitors, " << where;
       // The minimum extent may widen a selection at the screen's edge by a pixel past it.
       ASSERT_TRUE(s.left >= -1 && s.top >= -1 && s.right <= kTestScreenWidth + 1 && s.bottom <= kTestScreenHeight + 1)
           << s.left << "," << s.top << " " << s.right << "," << s.bottom << ", " << where;
@@ -169,6 +182,38 @@ TEST_F(OverlayFuzzTest, RandomInputLeavesASoundCaptureSeedOfTheDay) {
   const unsigned seed = static_cast<unsigned>(std::time(nullptr));
   std::printf("overlay fuzz seed %u\n", seed);
   Run(seed, FromEnvironment("SCREENCUT_FUZZ_MESSAGES", 2500));
+}
+
+// Two monitors of different sizes on the same 800 x 600 virtual screen, the second lower: gaps
+// at the top right and the bottom left.
+class TwoMonitorFuzzTest : public OverlayFuzzTest {
+ protected:
+  void SetUp() override {
+    OverlayFuzzTest::SetUp();
+    CancelCapture();
+    OverrideDesktop(DesktopLayout{ScreenRect{0, 0, 800, 600}, {ScreenRect{0, 0, 400, 350}, ScreenRect{400, 100, 800, 600}}, 0});
+    ASSERT_TRUE(TheOverlay().Load(false));
+  }
+};
+
+TEST_F(TwoMonitorFuzzTest, GapsShowBlackAndRandomInputLeavesASoundCapture) {
+  EXPECT_EQ(Canvas(700, 50), RGB(0, 0, 0)) << "top-right gap";
+  EXPECT_EQ(Canvas(100, 500), RGB(0, 0, 0)) << "bottom-left gap";
+  EXPECT_TRUE(CloseTo(Canvas(600, 500), Dimmed(ScreenColour(600, 500))));
+  Run(static_cast<unsigned>(FromEnvironment("SCREENCUT_FUZZ_SEED", 20261210)), FromEnvironment("SCREENCUT_FUZZ_MESSAGES", 2500));
+}
+
+TEST_F(TwoMonitorFuzzTest, ControlASelectsAMonitorThenTheDesktopAndArrowsStopAtAGap) {
+  MoveTo(700, 50);  // in a gap: the nearest monitor counts
+  Key('A', kControl);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{400, 100, 800, 600}));
+  Key('A', kControl);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{0, 0, 800, 600}));
+  CancelCapture();
+  ASSERT_TRUE(TheOverlay().Load(false));
+  Select(410, 450, 460, 500);
+  for (int i = 0; i < 10; ++i) Key(VK_LEFT, kShift);
+  EXPECT_EQ(State().SelectionRect, (ScreenRect{360, 450, 410, 500})) << "one step more is wholly in the gap";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/capture/CaptureSession.h"
 #include "app/process/CaptureOverlay.h"
 #include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/desktop/ScreenGrab.h"
 #include "gx/GxGraphics.h"
 #include "app/input/Commands.h"
@@ -33,6 +34,8 @@ class Driver {
   const CaptureState& State() const { return Session().state; }
   Samples& Row(const char* key, const char* label);
   double Send(UINT message, int x, int y, WPARAM wParam = 0);
+  // A move's time, with its own time and pushed area from the last message sent.
+  void AddMove(Samples& row, double ms);
   double MoveTo(int x, int y) { return Send(WM_MOUSEMOVE, x, y); }
   void Open();
   void Close();
@@ -54,6 +57,7 @@ class Driver {
 
   const ScenarioOptions& options_;
   const int width_, height_;
+  PushTally lastPush_;  // what the last message sent pushed
   BenchResults results_;
   MemoryMonitor memory_;
 };
@@ -65,15 +69,30 @@ Samples& Driver::Row(const char* key, const char* label) {
   return results_.steps.back().ms;
 }
 
+void Driver::AddMove(Samples& row, double ms) {
+  row.Add(ms);
+  for (Step& step : results_.steps) {
+    if (&step.ms != &row) continue;
+    step.ownMs.Add(ms - lastPush_.ms);
+    step.pushedPixels.Add(static_cast<double>(lastPush_.pixels));
+  }
+}
+
+// (x, y) on the canvas, which starts at the virtual screen's top-left corner; the cursor is kept
+// in screen coordinates.
 double Driver::Send(UINT message, int x, int y, WPARAM wParam) {
-  OverrideCursorPosition(POINT{x, y});
+  OverrideCursorPosition(MeasureDesktop().ToScreen(POINT{x, y}));
   if (!Overlay()) return 0;
   HWND overlay = Overlay();
-  return TimeMs([&] { SendMessageA(overlay, message, wParam, MAKELPARAM(x, y)); });
+  const PushTally before = PushesSoFar();
+  const double ms = TimeMs([&] { SendMessageA(overlay, message, wParam, MAKELPARAM(x, y)); });
+  const PushTally after = PushesSoFar();
+  lastPush_ = PushTally{after.ms - before.ms, after.pixels - before.pixels};
+  return ms;
 }
 
 void Driver::Open() {
-  OverrideCursorPosition(POINT{width_ / 2, height_ / 2});
+  OverrideCursorPosition(MeasureDesktop().ToScreen(POINT{width_ / 2, height_ / 2}));
   if (!TheOverlay().Load(false)) Warn("the overlay did not open");
 }
 
@@ -101,7 +120,7 @@ void Driver::TimeOpen() {
 
 void Driver::TimeLooking() {
   Samples& looking = Row("look", "move: looking (magnifier)");
-  for (int i = 0; i < options_.moves; ++i) looking.Add(MoveTo(width_ / 10 + i * 13, height_ / 10 + i * 7));
+  for (int i = 0; i < options_.moves; ++i) AddMove(looking, MoveTo(width_ / 10 + i * 13, height_ / 10 + i * 7));
 }
 
 void Driver::TimeDrawing() {
@@ -110,7 +129,7 @@ void Driver::TimeDrawing() {
   MoveTo(x1, y1);
   Send(WM_LBUTTONDOWN, x1, y1, MK_LBUTTON);
   for (int i = 1; i <= options_.moves; ++i)
-    drawing.Add(MoveTo(x1 + (x2 - x1) * i / options_.moves, y1 + (y2 - y1) * i / options_.moves));
+    AddMove(drawing, MoveTo(x1 + (x2 - x1) * i / options_.moves, y1 + (y2 - y1) * i / options_.moves));
   Send(WM_LBUTTONUP, x2, y2);
   if (!State().SelectionMade()) Warn("drawing made no selection");
 }
@@ -121,7 +140,7 @@ void Driver::TimeResizing() {
   MoveTo(s.right, s.bottom);
   Send(WM_LBUTTONDOWN, s.right, s.bottom, MK_LBUTTON);
   if (State().DragMode() != CaptureMode::Adjust) Warn("the press missed the corner handle");
-  for (int i = 1; i <= options_.moves; ++i) resizing.Add(MoveTo(s.right + i * 6, s.bottom + i * 4));
+  for (int i = 1; i <= options_.moves; ++i) AddMove(resizing, MoveTo(s.right + i * 6, s.bottom + i * 4));
   Send(WM_LBUTTONUP, s.right + options_.moves * 6, s.bottom + options_.moves * 4);
 }
 
@@ -132,7 +151,7 @@ void Driver::TimeMoving() {
   MoveTo(x, y);
   Send(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
   if (State().DragMode() != CaptureMode::Drag) Warn("the press missed the inside of the selection");
-  for (int i = 1; i <= options_.moves; ++i) moving.Add(MoveTo(x - i * 9, y - i * 5));
+  for (int i = 1; i <= options_.moves; ++i) AddMove(moving, MoveTo(x - i * 9, y - i * 5));
   Send(WM_LBUTTONUP, x - options_.moves * 9, y - options_.moves * 5);
 }
 
@@ -140,7 +159,7 @@ void Driver::TimeToolbarHover() {
   Samples& hovering = Row("toolbar", "move: hovering the toolbar");
   const ScreenRect toolbar = State().ToolbarRect;
   if (toolbar.right == 0) Warn("no toolbar is shown");
-  for (int i = 0; i < options_.moves; ++i) hovering.Add(MoveTo(toolbar.left + 2 + (i * 11) % 322, toolbar.top + 12));
+  for (int i = 0; i < options_.moves; ++i) AddMove(hovering, MoveTo(toolbar.left + 2 + (i * 11) % 322, toolbar.top + 12));
 }
 
 void Driver::TimeMenuHover() {
@@ -152,7 +171,7 @@ void Driver::TimeMenuHover() {
   Send(WM_RBUTTONUP, x, y);
   if (!State().MenuShown()) Warn("the menu did not open");
   const ScreenRect menu = State().MenuRect;
-  for (int i = 0; i < options_.moves; ++i) hovering.Add(MoveTo(menu.left + 80, menu.top + 3 + (i * 9) % 249));
+  for (int i = 0; i < options_.moves; ++i) AddMove(hovering, MoveTo(menu.left + 80, menu.top + 3 + (i * 9) % 249));
   // A press off the menu closes it.
   Send(WM_LBUTTONDOWN, menu.right + 40, menu.bottom + 40, MK_LBUTTON);
   Send(WM_LBUTTONUP, menu.right + 40, menu.bottom + 40);
@@ -188,7 +207,7 @@ void Driver::TimeAnnotating() {
     for (int i = 1; i <= moves; ++i) {
       const double t = static_cast<double>(i) / moves;
       const int across = wave ? static_cast<int>((y2 - y1) / 8.0 * std::sin(4 * 3.14159265 * t)) : 0;
-      drawing.Add(Send(WM_MOUSEMOVE, x1 + static_cast<int>((x2 - x1) * t), y1 + static_cast<int>((y2 - y1) * t) + across,
+      AddMove(drawing, Send(WM_MOUSEMOVE, x1 + static_cast<int>((x2 - x1) * t), y1 + static_cast<int>((y2 - y1) * t) + across,
                        MK_LBUTTON));
     }
     Send(WM_LBUTTONUP, x2, y2);

@@ -11,6 +11,9 @@ struct Step {
   std::string key;    // stable name in the JSON
   std::string label;  // what the table says
   Samples ms;
+  // For the moves: each message's time less the time spent inside the platform's push, and the
+  // pixels pushed.
+  Samples ownMs, pushedPixels;
 };
 
 struct BenchResults {

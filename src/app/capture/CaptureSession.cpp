@@ -1,5 +1,6 @@
 #include "app/capture/CaptureSession.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,16 @@ std::string OutOfMemoryText(int width, int height) {
          " 的屏幕。请关闭一些程序后再试。";
 }
 
+// What no monitor shows is no picture: black, whatever the copy found there.
+void BlackenGaps(GxGraphics& frozen, const std::vector<ScreenRect>& gaps) {
+  const SurfaceBits pixels = frozen.GetSurfaceBits();
+  if (!pixels.bits) return;
+  for (const ScreenRect& gap : gaps) {
+    const ScreenRect part = gap.Intersect(ScreenRect{0, 0, pixels.width, pixels.height});
+    for (int y = part.top; y < part.bottom; ++y) std::fill(pixels.Row(y) + part.left, pixels.Row(y) + part.right, 0xFF000000u);
+  }
+}
+
 }  // namespace
 
 CaptureOutOfMemory::CaptureOutOfMemory(int width, int height)
@@ -38,26 +49,30 @@ CaptureOutOfMemory::CaptureOutOfMemory(int width, int height)
 
 CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
     : overlay(form),
+      desktop(MeasureDesktop()),
+      monitors(desktop.MonitorsOnCanvas()),
       frame(OverlayCanvas, FrozenLayer, DimLayer),
       images(FrozenLayer),
       annotations(frame, OverlayCanvas, FrozenLayer) {
-  const int width = ScreenWidth(), height = ScreenHeight();
+  const ScreenRect& screen = desktop.virtualRect;
   // The copy is taken while the overlay is still hidden, so it shows only what the user saw.
-  if (!FrozenLayer.CreateSurface(width, height)) throw CaptureOutOfMemory(width, height);
+  if (!FrozenLayer.CreateSurface(screen.Width(), screen.Height()))
+    throw CaptureOutOfMemory(screen.Width(), screen.Height());
   images.NoteScreenCopy(ScreenSnapshotSource(FrozenLayer));
-  windows = NoteVisibleWindows(overlay.Handle(), width, height);
-  overlay.SetTop(0);
-  overlay.SetLeft(0);
-  overlay.SetWidth(width);
-  overlay.SetHeight(height);
+  BlackenGaps(FrozenLayer, desktop.GapsOnCanvas());
+  windows = NoteVisibleWindows(overlay.Handle(), desktop);
+  overlay.SetTop(screen.top);
+  overlay.SetLeft(screen.left);
+  overlay.SetWidth(screen.Width());
+  overlay.SetHeight(screen.Height());
   overlay.SetMousePointer(OverlayCursor());
   SetWindowPos(overlay.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
   // The window gets the dimmed screen with its first push, once it is shown.
   OverlayCanvas.Attach(overlay.Handle(), LayeredCanvas::FirstPush::WithFirstPresent);
-  if (!OverlayCanvas.GetSurfaceBits().bits) throw CaptureOutOfMemory(width, height);
+  if (!OverlayCanvas.GetSurfaceBits().bits) throw CaptureOutOfMemory(screen.Width(), screen.Height());
   if (CurrentRedrawMode() == RedrawMode::Full &&
       !MakeDimLayer(DimLayer, OverlayCanvas.GetSurfaceWidth(), OverlayCanvas.GetSurfaceHeight()))
-    throw CaptureOutOfMemory(width, height);
+    throw CaptureOutOfMemory(screen.Width(), screen.Height());
   frame.Start();
   subclass.Subclass(overlay.Handle(), procedure);
 }
@@ -65,6 +80,8 @@ CaptureSession::CaptureSession(Form& form, WNDPROC procedure)
 HWND CaptureSession::Window() const { return overlay.Handle(); }
 
 void CaptureSession::SetPointer(HCURSOR pointer) { overlay.SetMousePointer(pointer); }
+
+POINT CaptureSession::CursorOnCanvas() const { return desktop.KeptOffGaps(desktop.ToCanvas(CursorPosition())); }
 
 CaptureSession* CurrentSession() { return current.get(); }
 

@@ -16,6 +16,7 @@
 #include "app/canvas/FrameDamage.h"
 #include "app/capture/AnnotationSession.h"
 #include "app/capture/CaptureState.h"
+#include "app/desktop/Monitors.h"
 #include "app/desktop/WindowList.h"
 #include "gx/GxGraphics.h"
 #include "output/EncodingAhead.h"
@@ -40,10 +41,11 @@ class CaptureOutOfMemory : public std::runtime_error {
 
 class CaptureSession {
  public:
-  // Opens a capture on the overlay while it is still hidden: copies the screen, notes the
-  // windows on it, makes the overlay a topmost window over the screen, attaches the canvas with
-  // the dimmed screen on it, and routes the overlay's messages to `procedure`. Throws
-  // CaptureOutOfMemory when a layer of the screen's size cannot be made.
+  // Opens a capture on the overlay while it is still hidden: measures the monitors, copies the
+  // virtual screen (black where no monitor shows it), notes the windows on it, makes the overlay
+  // a topmost window over it, attaches the canvas with the dimmed screen on it, and routes the
+  // overlay's messages to `procedure`. Throws CaptureOutOfMemory when a layer of the virtual
+  // screen's size cannot be made.
   CaptureSession(Form& overlay, WNDPROC procedure);
   CaptureSession(const CaptureSession&) = delete;
   CaptureSession& operator=(const CaptureSession&) = delete;
@@ -51,9 +53,15 @@ class CaptureSession {
   HWND Window() const;
   // The overlay's pointer shape.
   void SetPointer(HCURSOR pointer);
+  // Where the cursor is (CursorPosition), on the canvas and off the gaps between monitors.
+  POINT CursorOnCanvas() const;
 
   Form& overlay;
-  GxGraphics FrozenLayer;  // the screen at 1:1, copied when the overlay opened
+  // The monitors as they were at the opening. Everything below works in canvas coordinates
+  // (the overlay's client area: the virtual screen's top-left corner is (0, 0)).
+  const DesktopLayout desktop;
+  const std::vector<ScreenRect> monitors;  // on the canvas
+  GxGraphics FrozenLayer;  // the virtual screen at 1:1, copied when the overlay opened
   WindowList windows;      // the windows a click can pick, as they were at the opening
   AttachedCanvas OverlayCanvas;
   // Opaque black, blended at half strength over the frozen layer by the plain full redraw only

@@ -2,12 +2,11 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
+#include "app/desktop/Monitors.h"
 
 namespace {
 
 std::optional<POINT> fixedCursor;
-std::optional<SIZE> fixedScreen;
 
 // Where MovePointerBy put the pointer, and the message it was handling then.
 struct PlacedPointer {
@@ -31,10 +30,10 @@ POINT CursorPosition() {
   return POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
 }
 
-int ScreenWidth() { return fixedScreen ? fixedScreen->cx : GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return fixedScreen ? fixedScreen->cy : GetSystemMetrics(SM_CYSCREEN); }
+int ScreenWidth() { return MeasureDesktop().virtualRect.Width(); }
+int ScreenHeight() { return MeasureDesktop().virtualRect.Height(); }
 
-POINT MovePointerBy(int dx, int dy) {
+POINT MovePointerBy(int dx, int dy, const std::vector<ScreenRect>& monitors) {
   // From the live position: keys that repeat faster than frames are drawn queue up with the
   // position of their own moment, before the moves made for the keys ahead of them.
   POINT from{};
@@ -43,7 +42,7 @@ POINT MovePointerBy(int dx, int dy) {
   } else {
     GetCursorPos(&from);
   }
-  const POINT to{std::clamp<LONG>(from.x + dx, 0, ScreenWidth() - 1), std::clamp<LONG>(from.y + dy, 0, ScreenHeight() - 1)};
+  const POINT to = NearestShown(POINT{from.x + dx, from.y + dy}, monitors);
   if (fixedCursor) {
     fixedCursor = to;
   } else {
@@ -57,4 +56,6 @@ void OverrideCursorPosition(std::optional<POINT> position) {
   fixedCursor = position;
   placed.reset();
 }
-void OverrideScreenSize(std::optional<SIZE> size) { fixedScreen = size; }
+void OverrideScreenSize(std::optional<SIZE> size) {
+  OverrideDesktop(size ? std::optional<DesktopLayout>(DesktopLayout::Single(size->cx, size->cy)) : std::nullopt);
+}

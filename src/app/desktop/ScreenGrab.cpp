@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/desktop/Monitors.h"
 #include "gx/GdiOwners.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
@@ -35,8 +36,10 @@ bool TakeScreenSnapshot(GxGraphics& frozen) {
   const SurfaceBits pixels = frozen.GetSurfaceBits();
   if (!pixels.bits) return false;
   ScreenDC screen;
-  const bool copied =
-      screen.get() && BitBlt(frozen.GetSurfaceDC(), 0, 0, pixels.width, pixels.height, screen.get(), 0, 0, SRCCOPY);
+  // The frozen surface is the canvas; the screen's DC counts from the primary monitor.
+  const POINT origin = MeasureDesktop().ToScreen(POINT{0, 0});
+  const bool copied = screen.get() && BitBlt(frozen.GetSurfaceDC(), 0, 0, pixels.width, pixels.height, screen.get(),
+                                             origin.x, origin.y, SRCCOPY);
   GdiFlush();
   if (!copied) {
     Clear(pixels);  // whatever a failed copy may have left: the overlay shows black

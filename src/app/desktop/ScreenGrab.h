@@ -8,7 +8,7 @@
 
 class GxGraphics;
 
-// Copies the primary screen into `frozen`, a surface of the screen's size, every pixel opaque.
+// Copies the virtual screen into `frozen`, a surface of its size, every pixel opaque.
 // False when the copy failed; the surface then keeps its zero bytes (black).
 bool TakeScreenSnapshot(GxGraphics& frozen);
 

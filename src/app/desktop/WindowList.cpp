@@ -35,30 +35,32 @@ ScreenRect WindowRect(HWND window) {
   return ScreenRect::FromRect(rect);
 }
 
-void NoteChildren(NotedWindow& parent) {
+struct Enumeration {
+  HWND skip;
+  const DesktopLayout& desktop;
+  WindowList windows;
+};
+
+// Parents' rectangles are on the canvas by now, their children's still on the screen.
+void NoteChildren(NotedWindow& parent, const DesktopLayout& desktop) {
   for (HWND child = GetWindow(parent.handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
-    NotedWindow noted{child, WindowRect(child).Intersect(parent.rect), {}};
+    NotedWindow noted{child, desktop.ToCanvas(WindowRect(child)).Intersect(parent.rect), {}};
     if (noted.rect.IsEmpty()) continue;
-    NoteChildren(noted);
+    NoteChildren(noted, desktop);
     parent.children.push_back(std::move(noted));
   }
 }
-
-struct Enumeration {
-  HWND skip;
-  ScreenRect screen;
-  WindowList windows;
-};
 
 BOOL CALLBACK NoteTopLevel(HWND window, LPARAM data) {
   auto& enumeration = *reinterpret_cast<Enumeration*>(data);
   if (window == enumeration.skip || !IsWindowVisible(window) || IsIconic(window) || IsCloaked(window) ||
       IsDesktopBackground(window))
     return TRUE;
-  NotedWindow noted{window, VisibleFrame(window).Intersect(enumeration.screen), {}};
+  const DesktopLayout& desktop = enumeration.desktop;
+  NotedWindow noted{window, desktop.ToCanvas(VisibleFrame(window).Intersect(desktop.virtualRect)), {}};
   if (noted.rect.IsEmpty()) return TRUE;
-  NoteChildren(noted);
+  NoteChildren(noted, desktop);
   enumeration.windows.push_back(std::move(noted));
   return TRUE;
 }
@@ -72,7 +74,11 @@ const NotedWindow* TopmostAt(const WindowList& windows, int x, int y) {
 }  // namespace
 
 WindowList NoteVisibleWindows(HWND skip, int screenWidth, int screenHeight) {
-  Enumeration enumeration{skip, ScreenRect{0, 0, screenWidth, screenHeight}, {}};
+  return NoteVisibleWindows(skip, DesktopLayout::Single(screenWidth, screenHeight));
+}
+
+WindowList NoteVisibleWindows(HWND skip, const DesktopLayout& desktop) {
+  Enumeration enumeration{skip, desktop, {}};
   EnumWindows(NoteTopLevel, reinterpret_cast<LPARAM>(&enumeration));
   return std::move(enumeration.windows);
 }

@@ -5,11 +5,12 @@
 
 #include <vector>
 
+#include "app/desktop/Monitors.h"
 #include "win/ScreenRect.h"
 
 struct NotedWindow {
   HWND handle = nullptr;
-  ScreenRect rect;                    // on the screen, within its parent's
+  ScreenRect rect;                    // on the canvas, within its parent's
   std::vector<NotedWindow> children;  // topmost first
 };
 using WindowList = std::vector<NotedWindow>;
@@ -19,6 +20,8 @@ using WindowList = std::vector<NotedWindow>;
 // cloaked and empty windows, windows wholly off the screen, and the desktop's own background
 // windows.
 WindowList NoteVisibleWindows(HWND skip, int screenWidth, int screenHeight);
+// The same over the whole virtual screen, each rectangle in canvas coordinates.
+WindowList NoteVisibleWindows(HWND skip, const DesktopLayout& desktop);
 
 // The innermost window under (x, y): the topmost window there, then its topmost child there,
 // and so on. Null when none is.

@@ -4,7 +4,6 @@
 #include "app/capture/CaptureSession.h"
 #include "win/CommandLatch.h"
 #include "app/render/Render.h"
-#include "app/desktop/Desktop.h"
 #include "output/Clipboard.h"
 #include "output/OutputImage.h"
 #include "output/SaveCapture.h"
@@ -142,7 +141,7 @@ void OnOpenCapture(Command command) {
   if (CaptureSession* session = CurrentSession()) {
     Execute(*session, command);
     if (CaptureSession* still = CurrentSession()) {
-      Render(*still, CursorPosition());
+      Render(*still, still->CursorOnCanvas());
       still->frame.Present();
     }
   }

@@ -6,7 +6,7 @@
 
 #include "app/capture/CaptureSession.h"
 #include "win/CommandLatch.h"
-#include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/desktop/WindowCandidate.h"
 #include "app/input/AnnotationInput.h"
 #include "app/input/Commands.h"
@@ -36,11 +36,11 @@ bool IsMouseMessage(UINT message) {
   }
 }
 
-// The point a mouse message is about: the overlay covers the screen from (0, 0), so its client
-// coordinates are screen coordinates.
-POINT MessagePoint(UINT message, LPARAM lParam) {
-  if (IsMouseMessage(message)) return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  return CursorPosition();
+// The point a message is about, on the canvas: a mouse message's client coordinates are, the
+// cursor's screen position is not. A point between monitors counts as the nearest one shown.
+POINT MessagePoint(const CaptureSession& session, UINT message, LPARAM lParam) {
+  if (IsMouseMessage(message)) return session.desktop.KeptOffGaps(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  return session.CursorOnCanvas();
 }
 
 void Grab(CaptureSession& session, Mode mode) {
@@ -144,7 +144,7 @@ void OnLeftDoubleClick(CaptureSession& session) {
 
 void OpenMenu(CaptureSession& session, POINT at) {
   CaptureState& state = session.state;
-  const POINT origin = MenuOrigin(at.x, at.y, ScreenWidth(), ScreenHeight());
+  const POINT origin = OnMonitor(session.desktop.MonitorOnCanvasAt(at), at, MenuOrigin);
   state.MenuRect = ScreenRect{origin.x, origin.y, origin.x, origin.y};
   state.mode = modes::MenuOpen{};
   for (const ScreenRect& row : MenuRowHighlights()) session.images.PrepareMenuHighlight(row);
@@ -171,7 +171,7 @@ bool HandleMessage(CaptureSession& session, UINT message, WPARAM wParam, LPARAM 
   if (AnnotationTakesMouse(session, message, wParam, lParam, at)) return true;
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(session, wParam); return true;
-    case WM_MOUSEMOVE: FollowDrag(session.state, at, ScreenWidth(), ScreenHeight()); return true;
+    case WM_MOUSEMOVE: FollowDrag(session.state, at, session.monitors); return true;
     case WM_LBUTTONDOWN: OnLeftButtonDown(session, at); return true;
     case WM_LBUTTONUP: OnLeftButtonUp(session, at); return true;
     case WM_LBUTTONDBLCLK: OnLeftDoubleClick(session); return true;
@@ -185,7 +185,7 @@ bool HandleMessage(CaptureSession& session, UINT message, WPARAM wParam, LPARAM 
 
 // The message's handling and the frame it leaves; false when it ended the capture.
 bool Handle(CaptureSession& session, HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& typed) {
-  const POINT at = MessagePoint(message, lParam);
+  const POINT at = MessagePoint(session, message, lParam);
   // Our own release of the mouse arrives inside the release's handling: it says nothing about
   // where the cursor is, and the release keeps the zone of its press.
   if (message != WM_CAPTURECHANGED) HitTest(session, at);
@@ -194,7 +194,7 @@ bool Handle(CaptureSession& session, HWND window, UINT message, WPARAM wParam, L
   CaptureSession* still = CurrentSession();
   if (!still) return false;
   // A key may have moved the pointer.
-  if (acted) Render(*still, IsMouseMessage(message) ? at : CursorPosition());
+  if (acted) Render(*still, IsMouseMessage(message) ? at : still->CursorOnCanvas());
   return true;
 }
 

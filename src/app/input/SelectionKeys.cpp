@@ -4,6 +4,7 @@
 
 #include "app/capture/CaptureSession.h"
 #include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/input/Commands.h"
 #include "app/input/HitTest.h"
 #include "app/input/SelectionTracking.h"
@@ -24,10 +25,10 @@ POINT ArrowStep(WPARAM key, int length) {
   }
 }
 
-// How far [low, high) may move by `step` on an axis [0, screen) without going further off it.
-int AllowedShift(int low, int high, int step, int screen) {
-  if (step > 0) return std::min(step, std::max(0, screen - high));
-  return std::max(step, std::min(0, -low));
+// How far [low, high) may move by `step` on an axis [lowest, highest) without going further off it.
+int AllowedShift(int low, int high, int step, int lowest, int highest) {
+  if (step > 0) return std::min(step, std::max(0, highest - high));
+  return std::max(step, std::min(0, lowest - low));
 }
 
 // An edge moved outwards up to the screen's edge (not back from beyond it), or inwards down to
@@ -37,42 +38,78 @@ std::int32_t MovedEdge(std::int32_t edge, std::int32_t opposite, int step, int s
   return std::min(edge, std::max(edge + step, opposite + 2));
 }
 
+ScreenRect MovedWithin(const ScreenRect& s, int dx, int dy, const ScreenRect& box) {
+  const int shiftX = AllowedShift(s.left, s.right, dx, box.left, box.right);
+  const int shiftY = AllowedShift(s.top, s.bottom, dy, box.top, box.bottom);
+  return ScreenRect{s.left + shiftX, s.top + shiftY, s.right + shiftX, s.bottom + shiftY};
+}
+
+ScreenRect StretchedWithin(const ScreenRect& s, int dx, int dy, const ScreenRect& box) {
+  return ScreenRect{s.left, s.top, MovedEdge(s.right, s.left, dx, box.right), MovedEdge(s.bottom, s.top, dy, box.bottom)};
+}
+
+ScreenRect KeptOnMonitors(const ScreenRect& before, const ScreenRect& after, const std::vector<ScreenRect>& monitors) {
+  return TouchesAny(after, monitors) ? after : before;
+}
+
 // The pointer moves as the mouse would move it: a drawing under way follows.
 void PointerKey(CaptureSession& session, POINT step) {
-  const POINT to = MovePointerBy(step.x, step.y);
-  FollowDrag(session.state, to, ScreenWidth(), ScreenHeight());
+  const POINT to = MovePointerBy(step.x, step.y, session.desktop.monitors);
+  FollowDrag(session.state, session.desktop.ToCanvas(to), session.monitors);
+}
+
+// The selection's place changed under the pointer: the toolbar follows, and the zone under the
+// pointer is found afresh.
+void SelectionPlaced(CaptureSession& session) {
+  PlaceToolbars(session);
+  session.state.lastCursor.reset();
+  HitTest(session, session.CursorOnCanvas());
 }
 
 void SelectionArrowKey(CaptureSession& session, POINT step, bool edges) {
   CaptureState& state = session.state;
   const ScreenRect before = state.SelectionRect;
-  state.SelectionRect = edges ? StretchedOnScreen(before, step.x, step.y, ScreenWidth(), ScreenHeight())
-                              : MovedOnScreen(before, step.x, step.y, ScreenWidth(), ScreenHeight());
-  if (state.SelectionRect == before) return;
-  // The zone under the pointer, which the selection and its toolbar have moved under, is found
-  // afresh.
-  PlaceToolbars(session);
-  state.lastCursor.reset();
-  HitTest(session, CursorPosition());
+  state.SelectionRect = edges ? StretchedOnDesktop(before, step.x, step.y, session.monitors)
+                              : MovedOnDesktop(before, step.x, step.y, session.monitors);
+  if (state.SelectionRect != before) SelectionPlaced(session);
+}
+
+// The monitor under the cursor; when it is selected already, the whole desktop.
+void SelectAllKey(CaptureSession& session) {
+  CaptureState& state = session.state;
+  const ScreenRect monitor = session.desktop.MonitorOnCanvasAt(session.CursorOnCanvas());
+  state.SelectionRect = state.SelectionMade() && state.SelectionRect == monitor ? BoundingBox(session.monitors) : monitor;
+  state.toolsHidden = false;
+  state.mode = modes::Selected{};
+  SelectionPlaced(session);
 }
 
 }  // namespace
 
 ScreenRect MovedOnScreen(const ScreenRect& s, int dx, int dy, int screenWidth, int screenHeight) {
-  const int shiftX = AllowedShift(s.left, s.right, dx, screenWidth);
-  const int shiftY = AllowedShift(s.top, s.bottom, dy, screenHeight);
-  return ScreenRect{s.left + shiftX, s.top + shiftY, s.right + shiftX, s.bottom + shiftY};
+  return MovedWithin(s, dx, dy, ScreenRect{0, 0, screenWidth, screenHeight});
 }
 
 ScreenRect StretchedOnScreen(const ScreenRect& s, int dx, int dy, int screenWidth, int screenHeight) {
-  return ScreenRect{s.left, s.top, MovedEdge(s.right, s.left, dx, screenWidth),
-                    MovedEdge(s.bottom, s.top, dy, screenHeight)};
+  return StretchedWithin(s, dx, dy, ScreenRect{0, 0, screenWidth, screenHeight});
+}
+
+ScreenRect MovedOnDesktop(const ScreenRect& s, int dx, int dy, const std::vector<ScreenRect>& monitors) {
+  return KeptOnMonitors(s, MovedWithin(s, dx, dy, BoundingBox(monitors)), monitors);
+}
+
+ScreenRect StretchedOnDesktop(const ScreenRect& s, int dx, int dy, const std::vector<ScreenRect>& monitors) {
+  return KeptOnMonitors(s, StretchedWithin(s, dx, dy, BoundingBox(monitors)), monitors);
 }
 
 bool SelectionKeyDown(CaptureSession& session, WPARAM key) {
   const CaptureState& state = session.state;
   const bool control = Held(VK_CONTROL);
   const POINT step = ArrowStep(key, Held(VK_SHIFT) ? 10 : 1);
+  if (control && key == 'A' && (state.Is<modes::Looking>() || state.Is<modes::Selected>())) {
+    SelectAllKey(session);
+    return true;
+  }
   if (step.x != 0 || step.y != 0) {
     if (!state.SelectionMade()) {
       PointerKey(session, step);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/desktop/Monitors.h"
+
 namespace {
 
 void WidenAxis(std::int32_t& low, std::int32_t& high) {
@@ -58,17 +60,21 @@ void ResizeByEdge(CaptureState& state, modes::Resizing& resizing, POINT cursor) 
   resizing.drawn = state.SelectionRect;
 }
 
-// New origin on one axis, kept on the screen; at an edge the grip offset is taken again so that
-// turning back moves the selection at once.
-std::int32_t ClampedOrigin(int cursor, LONG& offset, LONG span, int screen) {
+// New origin on one axis, kept within [low, high); at an edge the grip offset is taken again so
+// that turning back moves the selection at once.
+std::int32_t ClampedOrigin(int cursor, LONG& offset, LONG span, int low, int high) {
   const int wanted = cursor + offset;
-  if (wanted >= 0 && wanted + span <= screen) return wanted;
-  const std::int32_t origin = wanted >= 0 ? screen - span : 0;
+  if (wanted >= low && wanted + span <= high) return wanted;
+  const std::int32_t origin = wanted >= low ? high - span : low;
   offset = origin - cursor;
   return origin;
 }
 
-void Move(CaptureState& state, modes::Moving& moving, POINT cursor, int screenWidth, int screenHeight) {
+ScreenRect At(std::int32_t left, std::int32_t top, SIZE span) {
+  return ScreenRect{left, top, left + span.cx, top + span.cy};
+}
+
+void Move(CaptureState& state, modes::Moving& moving, POINT cursor, const std::vector<ScreenRect>& monitors) {
   ScreenRect& s = state.SelectionRect;
   if (!moving.grip) {
     Grip grip;
@@ -77,11 +83,21 @@ void Move(CaptureState& state, modes::Moving& moving, POINT cursor, int screenWi
     moving.grip = grip;
   } else {
     Grip& grip = *moving.grip;
-    const bool onScreen = s.left >= 0 && s.left + grip.span.cx <= screenWidth && s.top >= 0 &&
-                          s.top + grip.span.cy <= screenHeight;
-    if (onScreen) {
-      s.left = ClampedOrigin(cursor.x, grip.offset.x, grip.span.cx, screenWidth);
-      s.top = ClampedOrigin(cursor.y, grip.offset.y, grip.span.cy, screenHeight);
+    const ScreenRect box = BoundingBox(monitors);
+    const bool inBox = s.left >= box.left && s.left + grip.span.cx <= box.right && s.top >= box.top &&
+                       s.top + grip.span.cy <= box.bottom;
+    if (inBox) {
+      const std::int32_t left = ClampedOrigin(cursor.x, grip.offset.x, grip.span.cx, box.left, box.right);
+      const std::int32_t top = ClampedOrigin(cursor.y, grip.offset.y, grip.span.cy, box.top, box.bottom);
+      // Wholly in a gap between monitors it would show nothing: each axis moves only as far as
+      // keeps it on one.
+      if (TouchesAny(At(left, top, grip.span), monitors)) {
+        s.left = left, s.top = top;
+      } else if (TouchesAny(At(left, s.top, grip.span), monitors)) {
+        s.left = left;
+      } else if (TouchesAny(At(s.left, top, grip.span), monitors)) {
+        s.top = top;
+      }
     }
   }
   s.right = s.left + moving.grip->span.cx;
@@ -112,7 +128,7 @@ ScreenRect Spanned(int x1, int y1, int x2, int y2) {
   return ScreenRect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-void FollowDrag(CaptureState& state, POINT cursor, int screenWidth, int screenHeight) {
+void FollowDrag(CaptureState& state, POINT cursor, const std::vector<ScreenRect>& monitors) {
   if (auto* drawing = state.As<modes::Drawing>()) {
     const ScreenRect spanned = Spanned(drawing->press.x, drawing->press.y, cursor.x, cursor.y);
     state.SelectionRect = spanned;
@@ -121,6 +137,6 @@ void FollowDrag(CaptureState& state, POINT cursor, int screenWidth, int screenHe
   } else if (auto* resizing = state.As<modes::Resizing>()) {
     Resize(state, *resizing, cursor);
   } else if (auto* moving = state.As<modes::Moving>()) {
-    Move(state, *moving, cursor, screenWidth, screenHeight);
+    Move(state, *moving, cursor, monitors);
   }
 }

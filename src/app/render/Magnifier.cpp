@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/capture/CaptureSession.h"
-#include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/render/SelectionRenderer.h"
 #include "gx/GxFont.h"
 #include "gx/GxGraphics.h"
@@ -80,7 +80,8 @@ void StartPanel(CaptureImages& images, GxGraphics& panel) {
 }  // namespace
 
 void DrawMagnifier(CaptureSession& session, POINT cursor) {
-  const POINT origin = MagnifierOrigin(cursor, ScreenWidth(), ScreenHeight());
+  const POINT origin = OnMonitor(session.desktop.MonitorOnCanvasAt(cursor), cursor,
+                                 [](int x, int y, int width, int height) { return MagnifierOrigin(POINT{x, y}, width, height); });
   const int x = origin.x, y = origin.y;
   GxGraphics panel;
   StartPanel(session.images, panel);

@@ -117,10 +117,13 @@ void DrawSelection(CaptureSession& session, const ScreenRect& drawn) {
   const SurfaceUse labelText = session.images.DrawnSurface(
       "label text", text, width, kLabelHeight, [&](GxGraphics& surface) { DrawLabelText(surface, text, width); });
 
-  const bool above = top >= 23;
-  const int labelY = above ? top - 23 : top + 1;
-  const int textX = above ? left : left - 2;  // inside the selection the text sits 2 px left
-  session.frame.Blend(*labelBox, left, labelY, 128, true);
+  // By the selection's top-left corner, on the monitor there; a corner between monitors lends
+  // the label the nearest point shown.
+  const POINT anchor = session.desktop.KeptOffGaps(POINT{left, top});
+  const bool above = anchor.y - session.desktop.MonitorOnCanvasAt(anchor).top >= 23;
+  const int labelY = above ? anchor.y - 23 : anchor.y + 1;
+  const int textX = above ? anchor.x : anchor.x - 2;  // inside the selection the text sits 2 px left
+  session.frame.Blend(*labelBox, anchor.x, labelY, 128, true);
   session.frame.Blend(*labelText, textX, labelY, 255, true);
 }
 

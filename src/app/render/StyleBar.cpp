@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/capture/CaptureSession.h"
-#include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/render/ToolbarLook.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxPen.h"
@@ -109,10 +109,14 @@ int StyleBarRoom(const CaptureSession& session) {
 
 void PlaceStyleBar(CaptureSession& session) {
   CaptureState& state = session.state;
-  state.StyleBarRect = session.annotations.Armed() == ToolKind::None
-                           ? ScreenRect{}
-                           : PlaceStyleBar(state.ToolbarRect, state.SelectionRect, kSurfaceWidth, kSurfaceHeight,
-                                           ScreenWidth(), ScreenHeight());
+  if (session.annotations.Armed() == ToolKind::None) {
+    state.StyleBarRect = ScreenRect{};
+    return;
+  }
+  const ScreenRect monitor = session.desktop.MonitorOfSelection(state.SelectionRect);
+  const ScreenRect placed = PlaceStyleBar(IntoMonitor(state.ToolbarRect, monitor), IntoMonitor(state.SelectionRect, monitor),
+                                          kSurfaceWidth, kSurfaceHeight, monitor.Width(), monitor.Height());
+  state.StyleBarRect = KeptOn(OutOfMonitor(placed, monitor), monitor);
 }
 
 void DrawStyleBar(CaptureSession& session, const StyleBarHit& hover) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/capture/CaptureSession.h"
-#include "app/desktop/Desktop.h"
+#include "app/desktop/Monitors.h"
 #include "app/render/StyleBar.h"
 #include "app/render/ToolbarLook.h"
 #include "gx/GxGraphics.h"
@@ -103,8 +103,11 @@ void PlaceToolbars(CaptureSession& session) {
     return;
   }
   const ImageUse strip = session.images.ToolbarStripImage();
-  state.ToolbarRect = PlaceToolbar(state.SelectionRect, strip->GetWidth() + 4, strip->GetHeight() + 4,
-                                   strip->GetHeight(), ScreenHeight(), StyleBarRoom(session));
+  const ScreenRect monitor = session.desktop.MonitorOfSelection(state.SelectionRect);
+  const ScreenRect placed = PlaceToolbar(IntoMonitor(state.SelectionRect, monitor), strip->GetWidth() + 4,
+                                         strip->GetHeight() + 4, strip->GetHeight(), monitor.Height(),
+                                         StyleBarRoom(session));
+  state.ToolbarRect = KeptOn(OutOfMonitor(placed, monitor), monitor);
   PlaceStyleBar(session);
 }
 
