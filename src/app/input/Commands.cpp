@@ -73,8 +73,7 @@ void Finish(CaptureSession& session) {
     EndCapture();
     return;
   }
-  ReportClipboardFailure(session.Window(), result == ClipboardResult::Busy ? "另一个程序正占用剪贴板。"
-                                                                          : "无法生成截图的图像（内存可能不足）。");
+  ReportClipboardFailure(session.Window(), ClipboardFailureReason(result));
 }
 
 void Save(CaptureSession& session) {

@@ -105,8 +105,7 @@ void PinWindow::ResetZoom() {
 
 ClipboardResult PinWindow::Copy() {
   const ClipboardResult result = CopySelectionToClipboard(window_.get(), Source());
-  if (result == ClipboardResult::Busy) ReportClipboardFailure(window_.get(), "另一个程序正占用剪贴板。");
-  if (result == ClipboardResult::NoImage) ReportClipboardFailure(window_.get(), "无法生成截图的图像（内存可能不足）。");
+  if (result != ClipboardResult::Copied) ReportClipboardFailure(window_.get(), ClipboardFailureReason(result));
   return result;
 }
 

@@ -18,10 +18,8 @@ std::unique_ptr<GxGraphics> PinnedImage(const OutputSource& source) {
   if (!image->CreateSurface(width, height)) return nullptr;
   const SurfaceBits to = image->GetSurfaceBits();
   const auto* from = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
-  const bool topDown = section.dsBmih.biHeight < 0;
-  for (int y = 0; y < height; ++y) {
-    const int row = topDown ? y : height - 1 - y;
-    std::memcpy(to.Row(y), from + static_cast<std::size_t>(row) * stride, static_cast<std::size_t>(width) * 4);
-  }
+  // The output's rows come top-down (the system does not always say so in the section's header).
+  for (int y = 0; y < height; ++y)
+    std::memcpy(to.Row(y), from + static_cast<std::size_t>(y) * stride, static_cast<std::size_t>(width) * 4);
   return image;
 }
