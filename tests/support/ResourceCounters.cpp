@@ -21,7 +21,7 @@ struct WineGdiHandleEntry {
 static_assert(sizeof(WineGdiHandleEntry) == 24, "Wine's GDI handle entry is 24 bytes");
 
 constexpr int kWineGdiHandleCount = 0x10000;
-constexpr size_t kPebGdiSharedHandleTable = 0x94;  // 32-bit PEB
+constexpr size_t kPebGdiSharedHandleTable = sizeof(void*) == 8 ? 0xF8 : 0x94;  // where the PEB keeps it
 
 const WineGdiHandleEntry* WineGdiHandleTable() {
   using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
