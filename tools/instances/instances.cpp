@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "HandleCounts.h"
+#include "support/ProcessHandles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,20 +38,28 @@ BOOL CALLBACK CollectMain(HWND window, LPARAM list) {
   return TRUE;
 }
 
-struct OverlaySearch {
+// The visible windows of one class that a process shows.
+struct ClassSearch {
   DWORD process;
-  bool found;
+  const char* className;
+  int found;
 };
 
-BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<OverlaySearch*>(data);
+BOOL CALLBACK CountOfClass(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == search->process && std::strcmp(className, "ScreenCutOverlay") == 0 && IsWindowVisible(window))
-    search->found = true;
+  if (process == search->process && std::strcmp(className, search->className) == 0 && IsWindowVisible(window))
+    ++search->found;
   return TRUE;
+}
+
+int WindowsOfClass(DWORD process, const char* className) {
+  ClassSearch search{process, className, 0};
+  EnumWindows(CountOfClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // A dialog of one of the programs that holds a control of one of the ids.
@@ -82,27 +90,7 @@ std::vector<Instance> Instances() {
   return found;
 }
 
-struct PinSearch {
-  DWORD process;
-  int pins;
-};
-
-BOOL CALLBACK CountPin(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<PinSearch*>(data);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search->process && std::strcmp(className, "ScreenCutPin") == 0 && IsWindowVisible(window))
-    ++search->pins;
-  return TRUE;
-}
-
-bool OverlayOpen(DWORD process) {
-  OverlaySearch search{process, false};
-  EnumWindows(FindOverlay, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+bool OverlayOpen(DWORD process) { return WindowsOfClass(process, "ScreenCutOverlay") > 0; }
 
 }  // namespace
 
@@ -129,9 +117,7 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "handles") == 0) {
     const DWORD process = std::strtoul(argv[2], nullptr, 10);
     const HandleCounts counts = CountHandles(process);
-    PinSearch pins{process, 0};
-    EnumWindows(CountPin, reinterpret_cast<LPARAM>(&pins));
-    std::printf("%lld %lld %d\n", counts.gdi, counts.user, pins.pins);
+    std::printf("%lld %lld %d\n", counts.gdi, counts.user, WindowsOfClass(process, "ScreenCutPin"));
     return 0;
   }
   if (argc == 2 && (std::strcmp(argv[1], "message") == 0 || std::strcmp(argv[1], "filename") == 0)) {

@@ -1,4 +1,4 @@
-#include "HandleCounts.h"
+#include "support/ProcessHandles.h"
 
 #include <winternl.h>
 
@@ -22,6 +22,8 @@ static_assert(sizeof(WineGdiHandleEntry) == 24, "Wine's GDI handle entry is 24 b
 constexpr int kWineGdiHandleCount = 0x10000;
 constexpr std::size_t kPebGdiSharedHandleTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
+}  // namespace
+
 long long CountWineGdiHandles(HANDLE process) {
   using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
   const auto query = reinterpret_cast<QueryProcess>(
@@ -44,7 +46,6 @@ long long CountWineGdiHandles(HANDLE process) {
   return used;
 }
 
-// The table is trusted only when, read the same way in this process, it sees bitmaps come and go.
 bool WineGdiTableWorks() {
   constexpr int kProbes = 8;
   const long long before = CountWineGdiHandles(GetCurrentProcess());
@@ -54,6 +55,8 @@ bool WineGdiTableWorks() {
   for (HBITMAP probe : probes) DeleteObject(probe);
   return before >= 0 && during == before + kProbes && CountWineGdiHandles(GetCurrentProcess()) == before;
 }
+
+namespace {
 
 struct WindowCount {
   DWORD process;
@@ -77,6 +80,12 @@ BOOL CALLBACK CountOwnWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
+long long CountProcessWindows(DWORD processId) {
+  WindowCount windows{processId, 0};
+  EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows.windows;
+}
+
 HandleCounts CountHandles(DWORD processId) {
   HandleCounts counts;
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
@@ -84,11 +93,7 @@ HandleCounts CountHandles(DWORD processId) {
   counts.gdi = GetGuiResources(process, GR_GDIOBJECTS);
   counts.user = GetGuiResources(process, GR_USEROBJECTS);
   if (counts.gdi == 0) counts.gdi = WineGdiTableWorks() ? CountWineGdiHandles(process) : -1;
-  if (counts.user == 0) {
-    WindowCount windows{processId, 0};
-    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
-    counts.user = windows.windows;
-  }
+  if (counts.user == 0) counts.user = CountProcessWindows(processId);
   CloseHandle(process);
   return counts;
 }
