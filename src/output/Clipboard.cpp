@@ -69,3 +69,7 @@ ClipboardResult CopySelectionToClipboard(HWND owner, const OutputSource& source)
   if (!selection.get()) return ClipboardResult::NoImage;
   return CopyDibToClipboard(owner, selection.get()) ? ClipboardResult::Copied : ClipboardResult::Busy;
 }
+
+std::string ClipboardFailureReason(ClipboardResult result) {
+  return result == ClipboardResult::Busy ? "另一个程序正占用剪贴板。" : "无法生成截图的图像（内存可能不足）。";
+}

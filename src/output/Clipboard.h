@@ -22,3 +22,5 @@ enum class ClipboardResult { Copied, Busy, NoImage };
 // Finishing: the selection as the output composes it (OutputDib), on the clipboard; Busy when
 // another program kept the clipboard, NoImage when the image could not be made.
 ClipboardResult CopySelectionToClipboard(HWND owner, const OutputSource& source);
+// Why a copy that was not Copied failed, in the words ReportClipboardFailure shows.
+std::string ClipboardFailureReason(ClipboardResult result);

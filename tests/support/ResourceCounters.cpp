@@ -1,90 +1,12 @@
 #include "support/ResourceCounters.h"
 
+#include "support/ProcessHandles.h"
+
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
 
 namespace {
-
-// One row of Wine's per-process GDI handle table (the PEB points at it, as on Windows, but
-// the rows have Wine's own layout). Only read when GetGuiResources has nothing to say.
-#pragma pack(push, 1)
-struct WineGdiHandleEntry {
-  std::uint64_t object;
-  std::uint32_t owner;
-  std::uint16_t unique;
-  std::uint8_t type;
-  std::uint8_t flags;
-  std::uint64_t userPointer;
-};
-#pragma pack(pop)
-static_assert(sizeof(WineGdiHandleEntry) == 24, "Wine's GDI handle entry is 24 bytes");
-
-constexpr int kWineGdiHandleCount = 0x10000;
-#ifdef _WIN64
-constexpr size_t kPebGdiSharedHandleTable = 0xF8;
-#else
-constexpr size_t kPebGdiSharedHandleTable = 0x94;
-#endif
-
-const WineGdiHandleEntry* WineGdiHandleTable() {
-  using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<QueryProcess>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-  PROCESS_BASIC_INFORMATION basic{};
-  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
-      !basic.PebBaseAddress)
-    return nullptr;
-  const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-  return *reinterpret_cast<const WineGdiHandleEntry* const*>(peb + kPebGdiSharedHandleTable);
-}
-
-std::int64_t CountWineGdiHandles() {
-  const WineGdiHandleEntry* table = WineGdiHandleTable();
-  if (!table || IsBadReadPtr(table, sizeof(WineGdiHandleEntry) * kWineGdiHandleCount)) return -1;
-  std::int64_t used = 0;
-  for (int i = 0; i < kWineGdiHandleCount; ++i) used += table[i].type != 0 && table[i].object != 0;
-  return used;
-}
-
-// The table is trusted only when it sees a handful of new bitmaps come and go.
-bool WineGdiTableWorks() {
-  constexpr int kProbes = 8;
-  const std::int64_t before = CountWineGdiHandles();
-  if (before < 0) return false;
-  HBITMAP probes[kProbes];
-  for (HBITMAP& probe : probes) probe = CreateBitmap(1, 1, 1, 32, nullptr);
-  const std::int64_t during = CountWineGdiHandles();
-  for (HBITMAP probe : probes) DeleteObject(probe);
-  const std::int64_t after = CountWineGdiHandles();
-  return during == before + kProbes && after == before;
-}
-
-struct WindowCount {
-  DWORD process;
-  std::int64_t windows;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM data) {
-  ++reinterpret_cast<WindowCount*>(data)->windows;
-  return TRUE;
-}
-
-BOOL CALLBACK CountOwnWindow(HWND window, LPARAM data) {
-  auto* count = reinterpret_cast<WindowCount*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != count->process) return TRUE;
-  ++count->windows;
-  EnumChildWindows(window, CountChild, data);
-  return TRUE;
-}
-
-std::int64_t CountOwnWindows() {
-  WindowCount count{GetCurrentProcessId(), 0};
-  EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
-  return count.windows;
-}
 
 PROCESS_MEMORY_COUNTERS_EX MemoryCounters() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
@@ -171,9 +93,9 @@ ResourceLevels MeasureResources() {
   HANDLE self = GetCurrentProcess();
   ResourceLevels levels;
   if (choice.gdi == Source::System) levels.gdiObjects = GetGuiResources(self, GR_GDIOBJECTS);
-  if (choice.gdi == Source::Stand_in) levels.gdiObjects = CountWineGdiHandles();
+  if (choice.gdi == Source::Stand_in) levels.gdiObjects = CountWineGdiHandles(GetCurrentProcess());
   if (choice.user == Source::System) levels.userObjects = GetGuiResources(self, GR_USEROBJECTS);
-  if (choice.user == Source::Stand_in) levels.userObjects = CountOwnWindows();
+  if (choice.user == Source::Stand_in) levels.userObjects = CountProcessWindows(GetCurrentProcessId());
   const PROCESS_MEMORY_COUNTERS_EX memory = MemoryCounters();
   if (choice.memory == Source::System) levels.privateBytes = static_cast<std::int64_t>(memory.PrivateUsage);
   if (choice.memory == Source::Stand_in) levels.privateBytes = static_cast<std::int64_t>(memory.PagefileUsage);

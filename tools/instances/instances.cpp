@@ -4,9 +4,13 @@
 // instances start PID   — presses the "开始截图" button of that process's main window
 // instances message     — the text of a message box a running screencut shows, in UTF-8
 // instances filename    — the file name typed into a save dialog a running screencut shows
+// instances handles PID — "GDI USER PINS": that process's GDI and USER object counts (-1 when
+//                          they cannot be counted) and its pinned captures on the screen
 // Exit status 1 when the process has no main window, 2 on bad arguments.
 
 #include <windows.h>
+
+#include "support/ProcessHandles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,20 +38,28 @@ BOOL CALLBACK CollectMain(HWND window, LPARAM list) {
   return TRUE;
 }
 
-struct OverlaySearch {
+// The visible windows of one class that a process shows.
+struct ClassSearch {
   DWORD process;
-  bool found;
+  const char* className;
+  int found;
 };
 
-BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<OverlaySearch*>(data);
+BOOL CALLBACK CountOfClass(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == search->process && std::strcmp(className, "ScreenCutOverlay") == 0 && IsWindowVisible(window))
-    search->found = true;
+  if (process == search->process && std::strcmp(className, search->className) == 0 && IsWindowVisible(window))
+    ++search->found;
   return TRUE;
+}
+
+int WindowsOfClass(DWORD process, const char* className) {
+  ClassSearch search{process, className, 0};
+  EnumWindows(CountOfClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // A dialog of one of the programs that holds a control of one of the ids.
@@ -78,11 +90,7 @@ std::vector<Instance> Instances() {
   return found;
 }
 
-bool OverlayOpen(DWORD process) {
-  OverlaySearch search{process, false};
-  EnumWindows(FindOverlay, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+bool OverlayOpen(DWORD process) { return WindowsOfClass(process, "ScreenCutOverlay") > 0; }
 
 }  // namespace
 
@@ -106,6 +114,12 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  if (argc == 3 && std::strcmp(argv[1], "handles") == 0) {
+    const DWORD process = std::strtoul(argv[2], nullptr, 10);
+    const HandleCounts counts = CountHandles(process);
+    std::printf("%lld %lld %d\n", counts.gdi, counts.user, WindowsOfClass(process, "ScreenCutPin"));
+    return 0;
+  }
   if (argc == 2 && (std::strcmp(argv[1], "message") == 0 || std::strcmp(argv[1], "filename") == 0)) {
     DialogSearch search{{}, {}, nullptr};
     for (const Instance& instance : Instances()) search.processes.push_back(instance.process);
@@ -122,6 +136,7 @@ int main(int argc, char** argv) {
     std::fputc('\n', stdout);
     return 0;
   }
-  std::fprintf(stderr, "usage: instances list | instances start PID | instances message | instances filename\n");
+  std::fprintf(stderr, "usage: instances list | instances start PID | instances message | instances filename | "
+                       "instances handles PID\n");
   return 2;
 }

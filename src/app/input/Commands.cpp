@@ -3,6 +3,9 @@
 #include "app/canvas/EmbeddedAssets.h"
 #include "app/capture/CaptureSession.h"
 #include "win/CommandLatch.h"
+#include "app/pin/PinBoard.h"
+#include "app/pin/PinWindow.h"
+#include "app/pin/PinnedImage.h"
 #include "app/render/Render.h"
 #include "output/Clipboard.h"
 #include "output/OutputImage.h"
@@ -69,8 +72,7 @@ void Finish(CaptureSession& session) {
     EndCapture();
     return;
   }
-  ReportClipboardFailure(session.Window(), result == ClipboardResult::Busy ? "另一个程序正占用剪贴板。"
-                                                                          : "无法生成截图的图像（内存可能不足）。");
+  ReportClipboardFailure(session.Window(), ClipboardFailureReason(result));
 }
 
 void Save(CaptureSession& session) {
@@ -91,6 +93,24 @@ void Save(CaptureSession& session) {
   // A dismissed dialog or a failed write leaves the capture as it was, annotations, armed tool
   // and undo history included, for another try; a menu open when the save began (Ctrl+S) is closed.
   session.state.CloseMenu();
+}
+
+// The clipboard keeps what the user had there: a pin is for keeping a picture in view, and its
+// menu copies it when that is wanted too.
+void Pin(CaptureSession& session) {
+  if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
+  const ScreenRect& selection = session.state.SelectionRect;
+  std::unique_ptr<GxGraphics> image = PinnedImage(Output(session));
+  PinWindow* pin = image ? Pins().Pin(std::move(image), POINT{selection.left, selection.top}) : nullptr;
+  if (!pin) {
+    // Nothing to pin, or no memory for it: the capture stays for another way out.
+    if (session.state.SelectionRect.IsEmpty()) EndCapture();
+    else ReportPinFailure(session.Window());
+    return;
+  }
+  EndCapture();
+  // Ending the capture gave the keyboard back to the main window; the new pin takes it.
+  pin->Activate();
 }
 
 void Arm(CaptureSession& session, ToolKind kind, bool toggle) {
@@ -131,6 +151,7 @@ void Execute(CaptureSession& session, Command command) {
     case Command::Reset: Reset(session); break;
     case Command::Finish: Finish(session); break;
     case Command::Save: Save(session); break;
+    case Command::Pin: Pin(session); break;
     case Command::Cancel: EndCapture(); break;
   }
 }
@@ -151,6 +172,7 @@ void OnOpenCapture(Command command) {
 
 void FinishCapture() { OnOpenCapture(Command::Finish); }
 void SaveCapture() { OnOpenCapture(Command::Save); }
+void PinCapture() { OnOpenCapture(Command::Pin); }
 void CancelCapture() { OnOpenCapture(Command::Cancel); }
 void ResetCapture() { OnOpenCapture(Command::Reset); }
 void ReselectCapture() { OnOpenCapture(Command::Reselect); }

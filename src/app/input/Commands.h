@@ -21,6 +21,7 @@ enum class Command {
   Reset,      // drops the selection, its annotations and every interaction state
   Finish,     // the selection to the clipboard, and the capture ends
   Save,       // the selection to a file, and the capture ends
+  Pin,        // the selection floats on the screen where it was, and the capture ends
   Cancel,     // the capture ends
 };
 
@@ -32,13 +33,14 @@ std::optional<Command> MenuCommand(int row);
 // The command of a tool's key (R E A L P H T M B), typed with no Ctrl or Alt.
 std::optional<Command> ToolKeyCommand(WPARAM key);
 
-// Carries out the command. Finish, Save (once written) and Cancel end the capture: the session
+// Carries out the command. Finish, Save (once written), Pin and Cancel end the capture: the session
 // is gone when Execute returns, and CaptureOpen() says so.
 void Execute(CaptureSession& session, Command command);
 
 // The commands on the open capture, for whoever holds no session (tests, the bench).
 void FinishCapture();
 void SaveCapture();
+void PinCapture();
 void CancelCapture();
 void ResetCapture();
 void ReselectCapture();

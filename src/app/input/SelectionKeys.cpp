@@ -127,6 +127,10 @@ bool SelectionKeyDown(CaptureSession& session, WPARAM key) {
     Execute(session, Command::Save);
     return true;
   }
+  if (key == VK_F3 && !control) {
+    Execute(session, Command::Pin);
+    return true;
+  }
   // A tool's letter arms it (or disarms it) while no text box takes the letter as text.
   const AnnotationTool* tool = session.annotations.Tool();
   if (control || Held(VK_MENU) || (tool && tool->Typing()) || !state.Is<modes::Selected>()) return false;
