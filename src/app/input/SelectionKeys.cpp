@@ -87,7 +87,7 @@ bool SelectionKeyDown(CaptureSession& session, WPARAM key) {
     return true;
   }
   if (control && key == 'S') {
-    Execute(session, Command::Save);
+    Execute(session, Held(VK_SHIFT) ? Command::QuickSave : Command::Save);
     return true;
   }
   // A tool's letter arms it (or disarms it) while no text box takes the letter as text.

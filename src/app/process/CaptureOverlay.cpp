@@ -3,7 +3,9 @@
 #include <exception>
 
 #include "app/capture/CaptureSession.h"
+#include "app/desktop/Desktop.h"
 #include "app/input/OverlayWindowProc.h"
+#include "app/render/Render.h"
 
 namespace {
 
@@ -22,6 +24,19 @@ FormDesign OverlayDesign() {
   return design;
 }
 
+// The last selection, on today's screen: the part of it that still lies there, with its toolbar.
+void SelectLastRegion() {
+  CaptureSession* session = CurrentSession();
+  const std::optional<ScreenRect> last = LastSelection();
+  if (!session || !last) return;
+  const ScreenRect onScreen = last->Intersect(ScreenRect{0, 0, ScreenWidth(), ScreenHeight()});
+  if (onScreen.IsEmpty()) return;
+  session->state.SelectionRect = onScreen;
+  session->state.mode = modes::Selected{};
+  // The first push, once the overlay shows, carries the selection.
+  Render(*session, CursorPosition());
+}
+
 }  // namespace
 
 CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
@@ -29,6 +44,7 @@ CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
 void CaptureOverlay::OnLoad() {
   try {
     BeginCapture(*this, &OverlayWindowProc, ended_);
+    if (opening_ == Opening::LastRegion) SelectLastRegion();
   } catch (const std::exception& failure) {
     // A capture that cannot open (a screen too large for the memory left, say) leaves nothing
     // half open: the user is told and is back where they started.
@@ -55,4 +71,8 @@ CaptureOverlay& TheOverlay() {
   return overlay;
 }
 
-void OpenCaptureOverlay(bool modal) { TheOverlay().Load(modal); }
+void OpenCaptureOverlay(bool modal, Opening opening) {
+  TheOverlay().OpenAs(opening);
+  TheOverlay().Load(modal);
+  TheOverlay().OpenAs(Opening::Fresh);
+}
