@@ -1,6 +1,7 @@
 #include "output/ClipboardPng.h"
 
 #include <cstring>
+#include <string>
 
 #include "gx/GxBitmap.h"
 #include "gx/GxImage.h"
@@ -11,22 +12,11 @@ namespace {
 HWND keeper = nullptr;
 GdiObject<HBITMAP> kept;
 
-// The kept picture as PNG bytes; empty when there is none or it cannot be encoded.
+// The kept picture as PNG bytes; empty when there is none or it cannot be encoded. Read as the
+// clipboard's bitmap is read: opaque, whatever its fourth byte holds.
 Bytes KeptAsPng() {
-  DIBSECTION section{};
-  if (!kept || GetObjectW(kept.get(), sizeof section, &section) != sizeof section || !section.dsBm.bmBits ||
-      section.dsBm.bmBitsPixel != 32)
-    return Bytes();
-  const BITMAP& bits = section.dsBm;
-  auto* first = static_cast<BYTE*>(bits.bmBits);
-  int stride = bits.bmWidthBytes;
-  if (section.dsBmih.biHeight > 0) {  // bottom-up: the top row comes last
-    first += static_cast<std::size_t>(bits.bmHeight - 1) * stride;
-    stride = -stride;
-  }
-  // The clipboard's picture is opaque: its fourth byte is not alpha.
   GxBitmap bitmap;
-  if (!bitmap.CreateFromScan0(bits.bmWidth, bits.bmHeight, stride, PixelFormat32bppRGB, first)) return Bytes();
+  if (!kept || !bitmap.CreateFromHBITMAP(kept.get())) return Bytes();
   std::string format = kPngFormat;
   return EncodeCropForFile(bitmap, format);
 }

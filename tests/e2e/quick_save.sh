@@ -16,9 +16,9 @@ printf '\xff\xfe\x01 not a line of ours\r\n[ScreenCut]\r\nHotKey=Ctrl+Banana\r\n
   "$(winepath -w "$shots")" >"$settings"
 
 instances() { wine "$BUILD/bin/instances.exe" "$@" 2>/dev/null | tr -d '\r'; }
-saved_files() { ls "$shots" 2>/dev/null | sort; }
+saved_files() { ls "$shots" 2>/dev/null | grep -v '\.tmp$' | sort; }
 wait_for_files() {  # count
-  for _ in $(seq 75); do [ "$(saved_files | wc -l)" = "$1" ] && { sleep 0.5; return 0; }; sleep 0.2; done
+  for _ in $(seq 75); do [ "$(saved_files | wc -l)" = "$1" ] && return 0; sleep 0.2; done
   fail "expected $1 quick-saved files, found: $(saved_files | tr '\n' ' ')"
 }
 expect_selection_in() {  # file
@@ -35,11 +35,11 @@ wait_for_overlay
 drag 500 400 700 600
 xdotool key ctrl+shift+s
 wait_for_files 1
+note=$(instances note)  # shown for two seconds
 first=$(saved_files)
 [[ "$first" =~ ^截图[0-9]{14}\.png$ ]] || fail "quick save named the file '$first'"
-expect_selection_in "$shots/$first"
-note=$(instances note)
 [ "$note" = "已保存：$first" ] || fail "the note says '$note'"
+expect_selection_in "$shots/$first"
 
 # The toolbar sits under the selection, right-aligned: quick save is at dx 196–219.
 reopen_last_region
