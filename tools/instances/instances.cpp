@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,28 +59,6 @@ BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
   return TRUE;
 }
 
-// A dialog of one of the programs that holds a control of one of the ids.
-struct DialogSearch {
-  std::vector<DWORD> processes;
-  std::vector<int> controlIds;
-  HWND control;
-};
-
-BOOL CALLBACK FindDialogControl(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<DialogSearch*>(data);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (std::wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-  for (DWORD program : search->processes) {
-    if (program != process) continue;
-    for (int id : search->controlIds)
-      if (HWND control = GetDlgItem(window, id)) search->control = control;
-  }
-  return TRUE;
-}
-
 std::vector<Instance> Instances() {
   std::vector<Instance> found;
   EnumWindows(CollectMain, reinterpret_cast<LPARAM>(&found));
@@ -92,27 +71,33 @@ bool OverlayOpen(DWORD process) {
   return search.found;
 }
 
-// A visible window of the given class that one of the programs shows.
-struct ClassSearch {
+// A visible window of the given class that one of the programs shows; with control ids, the
+// control of one of those ids that such a window holds.
+struct WindowSearch {
   std::vector<DWORD> processes;
   const wchar_t* className;
+  std::vector<int> controlIds;
   HWND found;
 };
 
 BOOL CALLBACK FindProgramWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ClassSearch*>(data);
+  auto* search = reinterpret_cast<WindowSearch*>(data);
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (std::wcscmp(className, search->className) != 0 || !IsWindowVisible(window)) return TRUE;
-  for (DWORD program : search->processes)
-    if (program == process) search->found = window;
+  for (DWORD program : search->processes) {
+    if (program != process) continue;
+    if (search->controlIds.empty()) search->found = window;
+    for (int id : search->controlIds)
+      if (HWND control = GetDlgItem(window, id)) search->found = control;
+  }
   return TRUE;
 }
 
-HWND ProgramWindow(const wchar_t* className) {
-  ClassSearch search{{}, className, nullptr};
+HWND ProgramWindow(const wchar_t* className, std::vector<int> controlIds = {}) {
+  WindowSearch search{{}, className, std::move(controlIds), nullptr};
   for (const Instance& instance : Instances()) search.processes.push_back(instance.process);
   EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
@@ -199,14 +184,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (argc == 2 && (std::strcmp(argv[1], "message") == 0 || std::strcmp(argv[1], "filename") == 0)) {
-    DialogSearch search{{}, {}, nullptr};
-    for (const Instance& instance : Instances()) search.processes.push_back(instance.process);
     // A message box's text is its static 0xFFFF; a save dialog's name box is cmb13 or edt1.
-    search.controlIds = std::strcmp(argv[1], "message") == 0 ? std::vector<int>{0xFFFF} : std::vector<int>{0x47C, 0x480};
-    EnumWindows(FindDialogControl, reinterpret_cast<LPARAM>(&search));
-    if (!search.control) return 1;
+    const bool message = std::strcmp(argv[1], "message") == 0;
+    HWND control = ProgramWindow(L"#32770", message ? std::vector<int>{0xFFFF} : std::vector<int>{0x47C, 0x480});
+    if (!control) return 1;
     wchar_t text[4096] = {};
-    SendMessageTimeoutW(search.control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+    SendMessageTimeoutW(control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
                         nullptr);
     PrintUtf8(text);
     return 0;
