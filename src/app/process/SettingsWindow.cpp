@@ -167,7 +167,9 @@ void OnCommand(HWND dialog, int id, int code) {
       if (code == EN_CHANGE) ShowHotKeyState(dialog);
       break;
     case IDC_SETTINGS_PATTERN:
-      if (code == EN_CHANGE) RefuseBadCharacters(dialog), ShowPreview(dialog);
+      if (code != EN_CHANGE) break;
+      RefuseBadCharacters(dialog);
+      ShowPreview(dialog);
       break;
     case IDC_SETTINGS_FOLDER:
     case IDC_SETTINGS_FORMAT:
