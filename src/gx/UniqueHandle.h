@@ -62,3 +62,27 @@ struct MemoryDCTraits {
   static Handle Empty() { return nullptr; }
   static void Close(Handle handle) { DeleteDC(handle); }
 };
+
+// A kernel object whose "none" is null (a mutex, an event): CloseHandle.
+struct KernelHandleTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle handle) { CloseHandle(handle); }
+};
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+
+// A menu made with CreatePopupMenu and not attached to a window: DestroyMenu.
+struct MenuHandleTraits {
+  using Handle = HMENU;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle handle) { DestroyMenu(handle); }
+};
+using MenuHandle = UniqueHandle<MenuHandleTraits>;
+
+// An open registry key: RegCloseKey.
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle handle) { RegCloseKey(handle); }
+};
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;

@@ -16,11 +16,15 @@ bool IsExistingFile(const std::string& path) {
 
 }  // namespace
 
-SaveChoice ChooseSaveFile(HWND owner, const std::string& defaultName, SaveFile& chosen) {
+SaveChoice ChooseSaveFile(HWND owner, const std::string& defaultName, SaveFile& chosen,
+                          const std::string& startFolder) {
   FileDialog dialog;
   dialog.SetDefaultName(defaultName);
+  // The preset name is the folder and the name joined; later presets carry their own folder.
+  std::string folder = startFolder.empty() || startFolder.back() == '\\' ? startFolder : startFolder + "\\";
   for (;;) {
-    const std::string shown = dialog.ShowSave(owner, "", kSaveFilter, "", 0);
+    const std::string shown = dialog.ShowSave(owner, "", kSaveFilter, folder, 0);
+    folder.clear();
     if (shown.empty()) {
       chosen.path.clear();
       chosen.dialogError = dialog.GetError();

@@ -21,4 +21,6 @@ struct SaveFile {
 
 // Runs the save dialog until the user names a file that does not exist yet or agrees to replace
 // the one that does; answering No brings the dialog back with the same folder, name and filter.
-SaveChoice ChooseSaveFile(HWND owner, const std::string& defaultName, SaveFile& chosen);
+// The first dialog opens in `startFolder` when one is given, else where the system chooses.
+SaveChoice ChooseSaveFile(HWND owner, const std::string& defaultName, SaveFile& chosen,
+                          const std::string& startFolder = {});

@@ -2,6 +2,7 @@
 
 #include "gx/GdiOwners.h"
 #include "gx/GxText.h"
+#include "output/ClipboardPng.h"
 #include "output/OutputImage.h"
 
 namespace {
@@ -53,13 +54,14 @@ bool OpenClipboardPatiently(HWND owner) {
 
 std::function<void(HWND, const std::string&)> ReportClipboardFailure = ShowClipboardFailure;
 
-bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
+bool CopyDibToClipboard(HWND owner, HBITMAP dib, UINT onDemand) {
   if (!dib) return false;
   GdiObject<HBITMAP> bitmap(DeviceBitmap(dib));
   if (!bitmap.get() || !OpenClipboardPatiently(owner)) return false;
   EmptyClipboard();
   const bool taken = SetClipboardData(CF_BITMAP, bitmap.get()) != nullptr;
   if (taken) bitmap.release();  // the clipboard owns it now
+  if (taken && onDemand) SetClipboardData(onDemand, nullptr);
   CloseClipboard();
   return taken;
 }
@@ -67,7 +69,12 @@ bool CopyDibToClipboard(HWND owner, HBITMAP dib) {
 ClipboardResult CopySelectionToClipboard(HWND owner, const OutputSource& source) {
   GdiObject<HBITMAP> selection(OutputDib(source));
   if (!selection.get()) return ClipboardResult::NoImage;
-  return CopyDibToClipboard(owner, selection.get()) ? ClipboardResult::Copied : ClipboardResult::Busy;
+  // The keeper outlives the capture, so the formats it promises can still be rendered later.
+  const HWND keeper = ClipboardKeeper();
+  if (!CopyDibToClipboard(keeper ? keeper : owner, selection.get(), keeper ? PngClipboardFormat() : 0))
+    return ClipboardResult::Busy;
+  if (keeper) KeepForRendering(std::move(selection));
+  return ClipboardResult::Copied;
 }
 
 std::string ClipboardFailureReason(ClipboardResult result) {

@@ -21,7 +21,8 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
   return EncodeBitmap(crop, formatGuidText, encoderStatus);
 }
 
-Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus) {
+Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus,
+                   const std::vector<EncoderParam>* parameters) {
   int ignored = 0;
   int& status = encoderStatus ? *encoderStatus : ignored;
   if (formatGuidText == kGifFormat) {
@@ -34,7 +35,7 @@ Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderSt
       return encoded;
     }
   }
-  Bytes encoded = bitmap.SaveToBytes(formatGuidText, true, nullptr);
+  Bytes encoded = bitmap.SaveToBytes(formatGuidText, true, parameters);
   status = LastStatus;
   return encoded;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gx/GxTypes.h"
+#include "gx/ImageEncoders.h"
 
 // Cuts (x, y, width, height) out of an encoded image and encodes it in the format named by the
 // GUID text; an empty text becomes the source's own format (and stays so for the caller).
@@ -13,5 +15,7 @@ Bytes CropAndEncode(const Bytes& image, int x, int y, int width, int height, std
 
 class GxBitmap;
 // Encodes a bitmap in the format named by the GUID text, as CropAndEncode encodes its crop (a GIF
-// gets 256 colours first). Empty bytes when no encoder matches.
-Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus = nullptr);
+// gets 256 colours first), with the encoder's parameters when given. Empty bytes when no encoder
+// matches.
+Bytes EncodeBitmap(GxBitmap& bitmap, std::string& formatGuidText, int* encoderStatus = nullptr,
+                   const std::vector<EncoderParam>* parameters = nullptr);

@@ -51,12 +51,12 @@ std::string FormatForFilter(int filterIndex) {
 }
 
 SaveOutcome SaveSelection(HWND owner, const OutputSource& source, EncodingAhead& ahead,
-                          const std::function<bool()>& stillOpen) {
+                          const std::function<bool()>& stillOpen, const std::string& startFolder) {
   auto crop = std::make_unique<GxBitmap>();
   if (OutputBitmap(source, *crop)) ahead.Start(std::move(crop), kPngFormat);  // the filter the dialog opens on
 
   SaveFile chosen;
-  const SaveChoice choice = ChooseSaveFile(owner, "截图" + CaptureTimestamp(), chosen);
+  const SaveChoice choice = ChooseSaveFile(owner, "截图" + CaptureTimestamp(), chosen, startFolder);
   if (!stillOpen()) return SaveOutcome::Dismissed;
   if (choice == SaveChoice::Dismissed) {
     ahead.Drop();

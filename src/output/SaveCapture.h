@@ -26,5 +26,6 @@ enum class SaveOutcome { Saved, Dismissed, Failed };
 // EncodingAhead), asks for the file with the default name "截图" and the time, and writes it. A
 // failure has been reported to the user when this returns Failed. `stillOpen` says whether the
 // capture outlived the dialog's own message loop; if not, nothing is written.
+// The dialog opens in `startFolder` when one is given.
 SaveOutcome SaveSelection(HWND owner, const OutputSource& source, EncodingAhead& ahead,
-                          const std::function<bool()>& stillOpen);
+                          const std::function<bool()>& stillOpen, const std::string& startFolder = {});

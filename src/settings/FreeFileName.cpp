@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "settings/NamePattern.h"
 #include "win/FileReplacement.h"
 
 namespace {
@@ -22,6 +23,18 @@ std::string FreeFileName(const std::string& folder, const std::string& base, con
   for (int number = 1; number < 10000; ++number) {
     const std::string suffix = number == 1 ? std::string() : " (" + std::to_string(number) + ")";
     const std::string path = Joined(folder, base + suffix + extension);
+    if (!exists(path)) return path;
+  }
+  return std::string();
+}
+
+std::string NextFreeName(const std::string& folder, const std::string& pattern, const SYSTEMTIME& time,
+                         const std::string& extension, const PathExists& exists) {
+  const std::string first = ExpandNamePattern(pattern, time, 1);
+  if (first.empty()) return std::string();
+  if (first == ExpandNamePattern(pattern, time, 2)) return FreeFileName(folder, first, extension, exists);
+  for (unsigned counter = 1; counter < 10000; ++counter) {
+    const std::string path = Joined(folder, ExpandNamePattern(pattern, time, counter) + extension);
     if (!exists(path)) return path;
   }
   return std::string();

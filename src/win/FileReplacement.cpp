@@ -50,7 +50,9 @@ std::wstring FileSystemPath(const std::string& path) {
   return wide;
 }
 
-bool ReplaceFileWith(const std::string& path, const Bytes& bytes) {
+namespace {
+
+bool WriteThroughTemporary(const std::string& path, const Bytes& bytes, DWORD moveFlags) {
   const std::wstring target = FileSystemPath(path);
   std::wstring temporary;
   FileHandle file(CreateTemporaryBeside(target, temporary));
@@ -58,10 +60,18 @@ bool ReplaceFileWith(const std::string& path, const Bytes& bytes) {
   const bool written = WriteWhole(file.get(), bytes);
   const bool closed = CloseHandle(file.release()) != FALSE;
   if (written && closed &&
-      MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      MoveFileExW(temporary.c_str(), target.c_str(), moveFlags | MOVEFILE_WRITE_THROUGH))
     return true;
   const DWORD error = GetLastError();
   DeleteFileW(temporary.c_str());
   SetLastError(error);
   return false;
 }
+
+}  // namespace
+
+bool ReplaceFileWith(const std::string& path, const Bytes& bytes) {
+  return WriteThroughTemporary(path, bytes, MOVEFILE_REPLACE_EXISTING);
+}
+
+bool WriteNewFile(const std::string& path, const Bytes& bytes) { return WriteThroughTemporary(path, bytes, 0); }

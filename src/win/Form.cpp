@@ -33,8 +33,7 @@ bool Form::RegisterClassOnce() const {
   return RegisterClassExW(&windowClass) != 0;
 }
 
-bool Form::Load(bool modal) {
-  if (window_) return true;
+bool Form::Create() {
   if (!RegisterClassOnce()) return false;
   // Created hidden: OnLoad must see the window before anything of it is on the screen.
   CreateWindowExW(design_.exStyle, Utf8ToWide(design_.className).c_str(), Utf8ToWide(design_.caption).c_str(),
@@ -42,6 +41,14 @@ bool Form::Load(bool modal) {
                   nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return false;
   OnLoad();
+  return true;
+}
+
+bool Form::LoadHidden() { return window_ || Create(); }
+
+bool Form::Load(bool modal) {
+  if (window_) return true;
+  if (!Create()) return false;
   if (!window_) return true;  // OnLoad closed the form again
   modal_ = modal;
   ShowWindow(window_, SW_SHOW);

@@ -27,6 +27,8 @@ class Form {
   // Creates the window, runs OnLoad while it is still hidden, then shows it. A modal load
   // disables the other windows of the thread and returns only when this form has closed.
   bool Load(bool modal = false);
+  // Creates the window and runs OnLoad, leaving it hidden (a program started into the tray).
+  bool LoadHidden();
   void Close();
   bool IsLoaded() const { return window_ != nullptr; }
   HWND Handle() const { return window_; }
@@ -62,6 +64,7 @@ class Form {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool RegisterClassOnce() const;
+  bool Create();
   void Move(int left, int top, int width, int height);
   void RunModalLoop();
   void EnableDisabledWindows();

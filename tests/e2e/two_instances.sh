@@ -1,60 +1,61 @@
 #!/usr/bin/env bash
-# Two copies of the program run at once: each captures in turn, then both open a capture at the
-# same time and close it, and both are still there and working at the end. Their main windows
-# lie on top of each other, so a small tool presses a chosen instance's start button.
+# One copy per session. Started with --tray (and an argument it does not know) the program shows
+# only its tray icon, whose click, posted as the shell posts it, opens a capture; its menu writes
+# and removes the Run value that starts it with Windows. A second start ends at once with status
+# 0 and brings the first copy's main window up: one process, its main window shown.
 source "$(dirname "$0")/lib.bash"
 
-SECOND_PID=
-trap 'cleanup; [ -n "$SECOND_PID" ] && kill "$SECOND_PID" 2>/dev/null' EXIT
+RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+trap 'cleanup; wine reg delete "$RUN_KEY" /v ScreenCut /f >/dev/null 2>&1' EXIT
 
 instances() { wine "$BUILD/bin/instances.exe" "$@" 2>/dev/null | tr -d '\r'; }
-# "enabled -" when idle, "disabled overlay" while its capture is open
-state_of() { instances list | awk -v pid="$1" '$1 == pid { print $2, $3 }'; }
-expect_state() {  # pid state what
-  local state
-  for _ in $(seq 25); do state=$(state_of "$1"); [ "$state" = "$2" ] && return 0; sleep 0.2; done
-  fail "$3: instance $1 is '$state', expected '$2'"
+expect_list() {  # "state" what: the one instance's list line without its pid
+  local line
+  for _ in $(seq 50); do
+    line=$(instances list | cut -d' ' -f2-)
+    [ "$line" = "$1" ] && [ "$(instances list | wc -l)" = 1 ] && return 0
+    sleep 0.2
+  done
+  fail "$2: '$(instances list)', expected one instance '$1'"
 }
-start_capture() {  # pid
-  instances start "$1" || fail "instance $1 has no start button"
-  expect_state "$1" "disabled overlay" "pressing start"
+run_value() { wine reg query "$RUN_KEY" /v ScreenCut 2>/dev/null | tr -d '\r' | grep -i 'ScreenCut'; }
+choose_start_with_windows() {  # pid: the fifth row of the tray menu
+  instances tray "$1" right
+  local opened=
+  for _ in $(seq 25); do sleep 0.2; instances menukeys Down && { opened=1; break; }; done
+  [ -n "$opened" ] || fail "the tray menu did not open"
+  instances menukeys Down Down Down Down Return
   sleep 1
 }
-double_click() { xdotool mousemove "$1" "$2"; sleep 1; xdotool click --repeat 2 --delay 80 1; sleep 1.5; }
 
 show_known_picture
-start_program
-wine "$BUILD/bin/screencut.exe" >/dev/null 2>&1 &
-SECOND_PID=$!
-for _ in $(seq 100); do [ "$(instances list | wc -l)" = 2 ] && break; sleep 0.2; done
-mapfile -t pids < <(instances list | awk '{ print $1 }')
-[ "${#pids[@]}" = 2 ] || fail "expected two running instances, found ${#pids[@]}"
-first=${pids[0]} second=${pids[1]}
-sleep 1
+wine "$BUILD/bin/clipdump.exe" --clear >/dev/null 2>&1
+wine "$BUILD/bin/screencut.exe" --tray --no-such-argument >/dev/null 2>&1 &
+PROGRAM_PID=$!
+for _ in $(seq 100); do [ "$(instances list | wc -l)" = 1 ] && break; sleep 0.2; done
+pid=$(instances list | awk '{ print $1 }')
+[ -n "$pid" ] || fail "the program did not start"
+expect_list "enabled - - hidden" "started with --tray"
+instances trayicon "$pid" || fail "no tray icon"
 
-# One after the other, each captures its own selection.
-start_capture "$second"
-[ "$(state_of "$first")" = "enabled -" ] || fail "the other instance changed while one captured"
-drag 500 400 700 600
-double_click 600 500
-expect_state "$second" "enabled -" "after finishing"
-expect_clipboard 500 400 200 200
+# A left click on the icon opens a capture; a right click with nothing selected leaves it.
+instances tray "$pid" left
+wait_for_overlay
+expect_list "enabled overlay - hidden" "after the tray click"
+xdotool mousemove 900 700; sleep 0.5; xdotool click 3; sleep 1.5
+expect_list "enabled - - hidden" "after leaving the capture"
 
-start_capture "$first"
-drag 300 300 450 400
-double_click 375 350
-expect_state "$first" "enabled -" "after finishing"
-expect_clipboard 300 300 150 100
+# "开机启动" writes the quoted path with --tray, and unchecked removes it.
+choose_start_with_windows "$pid"
+value=$(run_value)
+[[ "$value" == *'"'*'screencut.exe" --tray' ]] || fail "Run value '$value'"
+choose_start_with_windows "$pid"
+[ -z "$(run_value)" ] || fail "the Run value stayed: '$(run_value)'"
 
-# Both open at once; a right click with no selection closes whichever is on top, then the other.
-start_capture "$first"
-start_capture "$second"
-xdotool mousemove 900 700; sleep 1
-xdotool click 3; sleep 1.5
-xdotool mousemove 910 710; sleep 1
-xdotool click 3; sleep 1.5
-expect_state "$first" "enabled -" "after closing both captures"
-expect_state "$second" "enabled -" "after closing both captures"
-
-kill -0 "$PROGRAM_PID" 2>/dev/null && kill -0 "$SECOND_PID" 2>/dev/null || fail "an instance has ended"
-echo "PASS: two instances captured in turn and side by side, both still running"
+# The second start leaves at once and the first shows its window.
+timeout 60 wine "$BUILD/bin/screencut.exe" >/dev/null 2>&1
+rc=$?
+[ "$rc" = 0 ] || fail "the second start ended with status $rc"
+expect_list "enabled - front shown" "after the second start"
+kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the first copy has ended"
+echo "PASS: --tray hid the window, the tray opened a capture and set the Run value, a second start showed the first"

@@ -13,6 +13,7 @@
 #include "output/EncodeForFile.h"
 #include "output/EncodingAhead.h"
 #include "output/SaveCapture.h"
+#include "settings/CurrentSettings.h"
 #include "support/DialogDriver.h"
 #include "support/OverlayFixture.h"
 
@@ -173,4 +174,36 @@ TEST_F(SaveTest, WorkDroppedIsNotWaitedFor) {
   EXPECT_TRUE(droppedAtOnce) << "dropping waited for the encoder";
   CloseHandle(release);
   CloseHandle(finished);
+}
+
+// The quick-save button writes into its folder under the pattern, never over a file; a folder
+// that cannot be made keeps the capture and says which.
+TEST_F(SaveTest, QuickSaveWritesTheSelectionOrKeepsTheCapture) {
+  const Settings before = CurrentSettings();
+  Settings settings = before;
+  settings.namePattern = "shot";
+  settings.quickSaveFolder = directory_.Touch("a file") + "\\shots";
+  UseSettings(settings);
+  const auto quickSave = [this] {
+    const ScreenRect toolbar = State().ToolbarRect;
+    MoveTo(toolbar.left + 207, toolbar.top + 12);
+    Press(toolbar.left + 207, toolbar.top + 12);
+  };
+  quickSave();
+  ASSERT_TRUE(TheOverlay().IsLoaded());
+  EXPECT_EQ(reported_, settings.quickSaveFolder);
+  Release(State().ToolbarRect.left + 207, State().ToolbarRect.top + 12);
+
+  settings.quickSaveFolder = directory_.Path() + "shots";
+  UseSettings(settings);
+  for (const char* name : {"shot.png", "shot (2).png"}) {
+    if (!TheOverlay().IsLoaded()) {
+      ASSERT_TRUE(TheOverlay().Load(false));
+      Select(kSelection.left, kSelection.top, kSelection.right, kSelection.bottom);
+    }
+    quickSave();
+    EXPECT_FALSE(TheOverlay().IsLoaded());
+    EXPECT_EQ(MeanError(FileBytes(settings.quickSaveFolder + "\\" + name)), 0) << name;
+  }
+  UseSettings(before);
 }

@@ -45,4 +45,19 @@ TEST(FreeFileName, NumbersTakenNamesFromTwo) {
   EXPECT_EQ(FreeFileName("C:\\shots", "a", ".png", [](const std::string&) { return true; }), "");
 }
 
+// Quick save's names: a second capture in the same second is numbered like a copy, and a pattern
+// with a counter counts up to its first free name instead.
+TEST(FreeFileName, NextNameForTheSameSecondOrCounter) {
+  std::set<std::string> taken;
+  const auto exists = [&](const std::string& path) { return taken.count(path) > 0; };
+  const std::string first = "C:\\s\\截图" + CaptureTimestamp(kTime) + ".png";
+  EXPECT_EQ(NextFreeName("C:\\s", kDefaultNamePattern, kTime, ".png", exists), first);
+  taken = {first};
+  EXPECT_EQ(NextFreeName("C:\\s", kDefaultNamePattern, kTime, ".png", exists),
+            "C:\\s\\截图" + CaptureTimestamp(kTime) + " (2).png");
+  taken = {"C:\\s\\shot 1.jpg", "C:\\s\\shot 2.jpg"};
+  EXPECT_EQ(NextFreeName("C:\\s", "shot {n}", kTime, ".jpg", exists), "C:\\s\\shot 3.jpg");
+  EXPECT_EQ(NextFreeName("C:\\s", "a<b", kTime, ".png", exists), "");
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // clipdump OUT.bmp — saves the CF_BITMAP on the clipboard as a 24-bit BMP file and prints its
 // size. Exit status 2 when the clipboard holds no bitmap, 1 on any other failure.
 // clipdump --clear — empties the clipboard, so a later dump cannot see an old capture.
+// clipdump --png OUT.png — saves the registered "PNG" format's bytes as they are and prints
+// their count. Exit status 2 when the clipboard holds no PNG.
 
 #include <windows.h>
 
@@ -48,14 +50,34 @@ bool WriteBmp(const char* path, HBITMAP bitmap) {
   return true;
 }
 
+bool WritePng(const char* path, HANDLE data) {
+  const SIZE_T size = GlobalSize(data);
+  const void* bytes = GlobalLock(data);
+  if (!bytes) return false;
+  FILE* out = std::fopen(path, "wb");
+  const bool written = out && std::fwrite(bytes, 1, size, out) == size;
+  if (out) std::fclose(out);
+  GlobalUnlock(data);
+  if (written) std::printf("%lu\n", static_cast<unsigned long>(size));
+  return written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: clipdump OUT.bmp | --clear\n");
+  const bool png = argc == 3 && std::string(argv[1]) == "--png";
+  if (argc != 2 && !png) {
+    std::fprintf(stderr, "usage: clipdump OUT.bmp | --clear | --png OUT.png\n");
     return 1;
   }
   if (!OpenClipboardPatiently()) return 1;
+  if (png) {
+    // Asking for it makes its owner render it, if it was promised.
+    HANDLE data = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
+    const int result = !data ? 2 : WritePng(argv[2], data) ? 0 : 1;
+    CloseClipboard();
+    return result;
+  }
   if (std::string(argv[1]) == "--clear") {
     const bool emptied = EmptyClipboard();
     CloseClipboard();

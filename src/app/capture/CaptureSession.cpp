@@ -17,6 +17,7 @@ namespace {
 // The one open capture, and what runs after it ends; process-wide slots, not capture state.
 std::unique_ptr<CaptureSession> current;
 std::function<void()> afterEnding;
+std::optional<ScreenRect> lastSelection;
 
 // The black the plain redraw blends over the frozen layer.
 bool MakeDimLayer(GxGraphics& layer, int width, int height) {
@@ -100,7 +101,11 @@ void EndCapture() {
   Form& overlay = current->overlay;
   // Out of the slot first: whatever the release sends the overlay finds no capture to act on.
   std::unique_ptr<CaptureSession> ending = std::move(current);
+  if (ending->state.SelectionMade() && !ending->state.SelectionRect.IsEmpty())
+    lastSelection = ending->state.SelectionRect;
   ending.reset();
   overlay.Close();
   if (afterEnding) afterEnding();
 }
+
+std::optional<ScreenRect> LastSelection() { return lastSelection; }

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include "app/canvas/CaptureImages.h"
@@ -85,3 +86,7 @@ void BeginCapture(Form& overlay, WNDPROC procedure, std::function<void()> ended)
 // Ends the open capture: its session is destroyed, then the overlay closes and `ended` runs.
 // Does nothing when no capture is open.
 void EndCapture();
+
+// The selection the last capture of this run ended with, however it ended; none before the
+// first selection.
+std::optional<ScreenRect> LastSelection();

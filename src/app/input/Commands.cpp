@@ -1,5 +1,7 @@
 #include "app/input/Commands.h"
 
+#include <shellapi.h>
+
 #include "app/canvas/EmbeddedAssets.h"
 #include "app/capture/CaptureSession.h"
 #include "win/CommandLatch.h"
@@ -7,9 +9,16 @@
 #include "app/pin/PinWindow.h"
 #include "app/pin/PinnedImage.h"
 #include "app/render/Render.h"
+#include "app/desktop/Desktop.h"
+#include "gx/GxText.h"
 #include "output/Clipboard.h"
 #include "output/OutputImage.h"
+#include "output/QuickSave.h"
 #include "output/SaveCapture.h"
+#include "app/input/SaveMenu.h"
+#include "app/input/SavedNote.h"
+#include "settings/CurrentSettings.h"
+#include "settings/QuickSaveFolder.h"
 
 namespace {
 
@@ -21,7 +30,8 @@ struct CodeCommand {
 constexpr CodeCommand kToolbarCommands[] = {
     {1, Command::ToggleRectangle}, {2, Command::ToggleEllipse}, {3, Command::ToggleArrow},
     {4, Command::ToggleBrush},     {5, Command::ToggleText},    {6, Command::Undo},
-    {7, Command::Save},            {10, Command::Cancel},       {11, Command::Finish},
+    {7, Command::Save},            {8, Command::QuickSave},     {9, Command::SaveMenu},
+    {10, Command::Cancel},         {11, Command::Finish},
 };
 
 constexpr CodeCommand kMenuCommands[] = {
@@ -75,7 +85,7 @@ void Finish(CaptureSession& session) {
   ReportClipboardFailure(session.Window(), ClipboardFailureReason(result));
 }
 
-void Save(CaptureSession& session) {
+void Save(CaptureSession& session, const std::string& startFolder = {}) {
   // The press that chose the command ends here: its release goes to the dialog, not to us.
   if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
   session.subclass.ReleaseMouse();
@@ -84,7 +94,7 @@ void Save(CaptureSession& session) {
   session.frame.Present();
   const OutputSource source = Output(session);
   const SaveOutcome outcome =
-      SaveSelection(session.Window(), source, session.encodingAhead, [] { return CaptureOpen(); });
+      SaveSelection(session.Window(), source, session.encodingAhead, [] { return CaptureOpen(); }, startFolder);
   if (!CaptureOpen()) return;  // the capture ended while the dialog or the message was up
   if (outcome == SaveOutcome::Saved) {
     EndCapture();
@@ -111,6 +121,43 @@ void Pin(CaptureSession& session) {
   EndCapture();
   // Ending the capture gave the keyboard back to the main window; the new pin takes it.
   pin->Activate();
+}
+
+// No dialog: the file is named by the pattern, and a note names it once the capture has ended.
+void QuickSave(CaptureSession& session) {
+  if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
+  const Settings& settings = CurrentSettings();
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const OutputSource source = Output(session);
+  const std::string path = QuickSaveSelection(source, settings, now);
+  if (path.empty()) {
+    // Nothing written: the capture stays for another way out.
+    session.state.CloseMenu();
+    ReportSaveFailure(session.Window(), QuickSaveFolder(settings));
+    return;
+  }
+  if (settings.copyWhenSaving) CopySelectionToClipboard(session.Window(), source);
+  EndCapture();
+  ShowSavedNote(path);
+}
+
+void OpenSaveFolder() {
+  const std::string folder = QuickSaveFolder(CurrentSettings());
+  if (!folder.empty() && MakeFolder(folder))
+    ShellExecuteW(nullptr, L"open", Utf8ToWide(folder).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ChooseFromSaveMenu(CaptureSession& session) {
+  if (session.state.ButtonDown()) session.state.mode = modes::Selected{};
+  session.subclass.ReleaseMouse();
+  switch (ChooseSaveWay(session.Window(), CursorPosition())) {
+    case SaveWay::Quick: QuickSave(session); break;
+    case SaveWay::As: Save(session, QuickSaveFolder(CurrentSettings())); break;
+    case SaveWay::OpenFolder: OpenSaveFolder(); break;
+    case SaveWay::Pin: Pin(session); break;
+    case SaveWay::Nothing: break;
+  }
 }
 
 void Arm(CaptureSession& session, ToolKind kind, bool toggle) {
@@ -152,6 +199,10 @@ void Execute(CaptureSession& session, Command command) {
     case Command::Finish: Finish(session); break;
     case Command::Save: Save(session); break;
     case Command::Pin: Pin(session); break;
+    case Command::QuickSave: QuickSave(session); break;
+    case Command::SaveMenu: ChooseFromSaveMenu(session); break;
+    case Command::SaveAs: Save(session, QuickSaveFolder(CurrentSettings())); break;
+    case Command::OpenSaveFolder: OpenSaveFolder(); break;
     case Command::Cancel: EndCapture(); break;
   }
 }

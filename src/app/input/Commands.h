@@ -22,11 +22,15 @@ enum class Command {
   Finish,     // the selection to the clipboard, and the capture ends
   Save,       // the selection to a file, and the capture ends
   Pin,        // the selection floats on the screen where it was, and the capture ends
+  QuickSave,  // the selection to the quick-save folder with no dialog, and the capture ends
+  SaveMenu,   // the quick-save button's drop-down: quick save, save as, open the folder
+  SaveAs,     // Save, the dialog starting in the quick-save folder
+  OpenSaveFolder,  // shows the quick-save folder; the capture stays
   Cancel,     // the capture ends
 };
 
 // The commands of the toolbar's buttons and of the menu's rows, by their codes (1 to 11); none
-// for a code without one (the inert save-with-menu button and its arrow).
+// for a code without one.
 std::optional<Command> ToolbarCommand(int code);
 std::optional<Command> MenuCommand(int row);
 

@@ -124,7 +124,7 @@ bool SelectionKeyDown(CaptureSession& session, WPARAM key) {
     return true;
   }
   if (control && key == 'S') {
-    Execute(session, Command::Save);
+    Execute(session, Held(VK_SHIFT) ? Command::QuickSave : Command::Save);
     return true;
   }
   if (key == VK_F3 && !control) {

@@ -3,14 +3,22 @@
 #include "app/capture/CaptureSession.h"
 #include "app/process/CaptureOverlay.h"
 
-bool RegisterCaptureHotKey(HWND window) {
+bool RegisterCaptureHotKey(HWND window, const HotKey& hotKey) {
   // Holding the keys down starts one capture, not one per repeat.
-  return RegisterHotKey(window, kCaptureHotKeyId, MOD_CONTROL | MOD_ALT | MOD_NOREPEAT, 'A') != FALSE;
+  const bool taken = RegisterHotKey(window, kCaptureHotKeyId, hotKey.modifiers | MOD_NOREPEAT, hotKey.key) != FALSE;
+  // A key that holds Shift already has no last-region variant.
+  if (taken && !(hotKey.modifiers & MOD_SHIFT))
+    RegisterHotKey(window, kLastRegionHotKeyId, hotKey.modifiers | MOD_SHIFT | MOD_NOREPEAT, hotKey.key);
+  return taken;
 }
 
-void UnregisterCaptureHotKey(HWND window) { UnregisterHotKey(window, kCaptureHotKeyId); }
+void UnregisterCaptureHotKey(HWND window) {
+  UnregisterHotKey(window, kCaptureHotKeyId);
+  UnregisterHotKey(window, kLastRegionHotKeyId);
+}
 
 void OnCaptureHotKey(WPARAM id) {
-  if (id != kCaptureHotKeyId || CaptureOpen()) return;
-  OpenCaptureOverlay(true);
+  if (CaptureOpen()) return;
+  if (id == kCaptureHotKeyId) OpenCaptureOverlay(true);
+  if (id == kLastRegionHotKeyId) OpenCaptureOverlay(true, Opening::LastRegion);
 }

@@ -6,6 +6,7 @@
 #include "app/capture/CaptureSession.h"
 #include "app/desktop/Desktop.h"
 #include "app/input/OverlayWindowProc.h"
+#include "app/render/Render.h"
 
 namespace {
 
@@ -24,6 +25,19 @@ FormDesign OverlayDesign() {
   return design;
 }
 
+// The last selection, on today's screen: the part of it that still lies there, with its toolbar.
+void SelectLastRegion() {
+  CaptureSession* session = CurrentSession();
+  const std::optional<ScreenRect> last = LastSelection();
+  if (!session || !last) return;
+  const ScreenRect onScreen = last->Intersect(ScreenRect{0, 0, ScreenWidth(), ScreenHeight()});
+  if (onScreen.IsEmpty()) return;
+  session->state.SelectionRect = onScreen;
+  session->state.mode = modes::Selected{};
+  // The first push, once the overlay shows, carries the selection.
+  Render(*session, CursorPosition());
+}
+
 }  // namespace
 
 CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
@@ -31,6 +45,7 @@ CaptureOverlay::CaptureOverlay() : Form(OverlayDesign()) {}
 void CaptureOverlay::OnLoad() {
   try {
     BeginCapture(*this, &OverlayWindowProc, ended_);
+    if (opening_ == Opening::LastRegion) SelectLastRegion();
   } catch (const std::bad_alloc&) {
     OnUnexpectedFailure(CaptureOutOfMemory(ScreenWidth(), ScreenHeight()).what());
   } catch (const std::exception& failure) {
@@ -59,4 +74,8 @@ CaptureOverlay& TheOverlay() {
   return overlay;
 }
 
-void OpenCaptureOverlay(bool modal) { TheOverlay().Load(modal); }
+void OpenCaptureOverlay(bool modal, Opening opening) {
+  TheOverlay().OpenAs(opening);
+  TheOverlay().Load(modal);
+  TheOverlay().OpenAs(Opening::Fresh);
+}

@@ -1,6 +1,10 @@
 #pragma once
-// The small start window: a picture and the button that starts a capture.
+// The small start window: a picture and the button that starts a capture. It lives as long as
+// the program, so it also owns the tray icon and answers for the program (the hot key, a second
+// start, the clipboard's formats rendered on demand).
 
+#include "app/process/TrayIcon.h"
+#include "app/process/TrayMenu.h"
 #include "win/Form.h"
 #include "win/PictureBox.h"
 
@@ -21,9 +25,14 @@ class MainWindow : public Form {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  void OnTrayMessage(LPARAM mouseMessage);
+  void Choose(TrayChoice choice);
+  void OpenSettings();
+
   HWND startButton_ = nullptr;
   HFONT buttonFont_ = nullptr;
   PictureBox picture_;
+  TrayIcon tray_;
 };
 
 // The process's main window (made by the program entry).

@@ -6,8 +6,14 @@
 #include "app/render/SelectionRenderer.h"
 #include "app/render/Toolbar.h"
 #include "output/ContextMenu.h"
+#include "settings/CurrentSettings.h"
 
 namespace {
+
+// The user may turn the magnifier off; it is on unless they did.
+void DrawMagnifierIfShown(CaptureSession& session, POINT cursor) {
+  if (CurrentSettings().showMagnifier) DrawMagnifier(session, cursor);
+}
 
 void ClearBars(CaptureState& state) {
   state.ToolbarRect = ScreenRect{};
@@ -17,7 +23,7 @@ void ClearBars(CaptureState& state) {
 void DrawLooking(CaptureSession& session, std::optional<POINT> cursor) {
   if (!cursor) return;
   if (const auto window = CandidateAt(session.windows, *cursor)) DrawCandidate(session, *window);
-  DrawMagnifier(session, *cursor);
+  DrawMagnifierIfShown(session, *cursor);
 }
 
 // The menu at MenuRect's top-left, the row under `cursor` lit; MenuRect takes the menu's size.
@@ -42,7 +48,7 @@ void DrawMenu(CaptureSession& session, std::optional<POINT> cursor) {
 void DrawDragged(CaptureSession& session, const std::optional<ScreenRect>& drawn, std::optional<POINT> cursor) {
   ClearBars(session.state);
   DrawSelection(session, drawn.value_or(session.state.SelectionRect));
-  if (cursor) DrawMagnifier(session, *cursor);
+  if (cursor) DrawMagnifierIfShown(session, *cursor);
 }
 
 }  // namespace
