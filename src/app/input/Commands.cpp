@@ -32,7 +32,7 @@ constexpr CodeCommand kToolKeys[] = {
     {'R', Command::ToggleRectangle}, {'E', Command::ToggleEllipse},     {'A', Command::ToggleArrow},
     {'L', Command::ToggleLine},      {'P', Command::ToggleBrush},       {'H', Command::ToggleHighlighter},
     {'T', Command::ToggleText},      {'M', Command::ToggleMosaic},      {'B', Command::ToggleBlur},
-    // N, step numbers, waits for the fault in their fitted font (README) to be mended.
+    {'N', Command::ToggleStepNumber},
 };
 
 template <size_t N>
