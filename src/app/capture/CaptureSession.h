@@ -19,6 +19,7 @@
 #include "gx/GxGraphics.h"
 #include "output/EncodingAhead.h"
 #include "win/LayeredCanvas.h"
+#include "win/Tooltips.h"
 #include "win/WindowSubclass.h"
 
 class Form;
@@ -54,6 +55,7 @@ class CaptureSession {
   CaptureImages images;
   AnnotationSession annotations;
   CaptureState state;
+  Tooltips tips;  // the toolbar buttons' names and keys
   EncodingAhead encodingAhead;  // the save's PNG, made while the dialog is open
   WindowSubclass subclass;
 };

@@ -20,6 +20,8 @@ constexpr CodeCommand kToolbarCommands[] = {
     {1, Command::ToggleRectangle}, {2, Command::ToggleEllipse}, {3, Command::ToggleArrow},
     {4, Command::ToggleBrush},     {5, Command::ToggleText},    {6, Command::Undo},
     {7, Command::Save},            {10, Command::Cancel},       {11, Command::Finish},
+    {12, Command::ToggleLine},     {13, Command::ToggleHighlighter}, {14, Command::ToggleMosaic},
+    {15, Command::ToggleBlur},     {16, Command::ToggleStepNumber},
 };
 
 constexpr CodeCommand kMenuCommands[] = {
@@ -50,9 +52,10 @@ OutputSource Output(CaptureSession& session) {
 
 void Reset(CaptureSession& session) {
   CaptureState& state = session.state;
-  const bool toolsHidden = state.toolsHidden;
+  const bool toolsHidden = state.toolsHidden, hexColour = state.hexColour;
   state = CaptureState{};
   state.toolsHidden = toolsHidden;
+  state.hexColour = hexColour;
   session.SetPointer(OverlayCursor());
   session.annotations.Forget();
 }
