@@ -176,6 +176,10 @@ std::wstring NamedNeighbour(const std::wstring& text, int x, int y, const wchar_
 }
 
 TEST_F(OverlayTest, CCopiesTheMagnifiersColourLineAndShiftSwitchesItBetweenRgbAndHex) {
+  const auto ShiftAlone = [] {
+    SendMessageW(Session().Window(), WM_KEYDOWN, VK_SHIFT, 1);
+    SendMessageW(Session().Window(), WM_KEYUP, VK_SHIFT, 0xC0000001);
+  };
   MoveTo(300, 300);
   std::vector<COLORREF> panel;
   for (int y = 325 + 104; y < 325 + 118; ++y)
@@ -184,7 +188,7 @@ TEST_F(OverlayTest, CCopiesTheMagnifiersColourLineAndShiftSwitchesItBetweenRgbAn
   ASSERT_TRUE(TheOverlay().IsLoaded()) << "the capture stays open";
   const std::wstring rgb = ClipboardText();
   EXPECT_EQ(rgb, NamedNeighbour(rgb, 300, 300, L"RGB:(%d,%d,%d)"));
-  Key(VK_SHIFT);
+  ShiftAlone();
   std::vector<COLORREF> switched;
   for (int y = 325 + 104; y < 325 + 118; ++y)
     for (int x = 305 + 4; x < 305 + 120; ++x) switched.push_back(Canvas(x, y));
@@ -197,7 +201,7 @@ TEST_F(OverlayTest, CCopiesTheMagnifiersColourLineAndShiftSwitchesItBetweenRgbAn
   wchar_t same[32];
   swprintf(same, 32, L"#%02X%02X%02X", r, g, b);
   EXPECT_EQ(hex, same) << "both forms name the same pixel";
-  Key(VK_SHIFT);
+  ShiftAlone();
   std::vector<COLORREF> back;
   for (int y = 325 + 104; y < 325 + 118; ++y)
     for (int x = 305 + 4; x < 305 + 120; ++x) back.push_back(Canvas(x, y));

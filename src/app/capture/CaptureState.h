@@ -71,6 +71,7 @@ struct CaptureState {
   HitZone zone = HitZone::None;
   bool toolsHidden = false;  // the menu hid the toolbar and the style bar
   bool hexColour = false;    // the magnifier names its colour #RRGGBB instead of RGB:(r,g,b)
+  bool shiftAlone = false;   // Shift is down and no other key was pressed since
   std::string shownColour;   // the magnifier's colour line as last drawn; empty while it is hidden
   // Where the zone was last found; none until the first hit test of a selection.
   std::optional<POINT> lastCursor;

@@ -172,6 +172,7 @@ bool HandleMessage(CaptureSession& session, UINT message, WPARAM wParam, LPARAM 
   if (AnnotationTakesMouse(session, message, wParam, lParam, at)) return true;
   switch (message) {
     case WM_KEYDOWN: OnKeyDown(session, wParam, lParam); return true;
+    case WM_KEYUP: return ColourKeyUp(session, wParam);
     case WM_MOUSEMOVE: FollowDrag(session.state, at, ScreenWidth(), ScreenHeight()); return true;
     case WM_LBUTTONDOWN: OnLeftButtonDown(session, at); return true;
     case WM_LBUTTONUP: OnLeftButtonUp(session, at); return true;
