@@ -21,19 +21,21 @@ bool GxStringFormat::Create(int formatFlags, LANGID language) {
   return ok;
 }
 
-bool GxStringFormat::CreateGenericDefault() {
+// GDI+ hands out one generic format for the whole process: a wrapper takes a copy of its own, so
+// that setting its alignment or flags cannot change the text that any other code draws with it.
+bool GxStringFormat::CreateGeneric(bool typographic) {
   if (Handle()) Delete();
-  const bool ok = GdipOk<GDIP(GdipStringFormatGetGenericDefault)>(NativeSlot<GpStringFormat>());
+  GpStringFormat* shared = nullptr;
+  const int status = typographic ? Gdip<GDIP(GdipStringFormatGetGenericTypographic)>(&shared)
+                                 : Gdip<GDIP(GdipStringFormatGetGenericDefault)>(&shared);
+  if (status != GxOk) return false;
+  const bool ok = GdipOk<GDIP(GdipCloneStringFormat)>(shared, NativeSlot<GpStringFormat>());
   SetNativeHandle(GetNativeHandle());
   return ok;
 }
 
-bool GxStringFormat::CreateGenericTypographic() {
-  if (Handle()) Delete();
-  const bool ok = GdipOk<GDIP(GdipStringFormatGetGenericTypographic)>(NativeSlot<GpStringFormat>());
-  SetNativeHandle(GetNativeHandle());
-  return ok;
-}
+bool GxStringFormat::CreateGenericDefault() { return CreateGeneric(false); }
+bool GxStringFormat::CreateGenericTypographic() { return CreateGeneric(true); }
 
 bool GxStringFormat::Clone(GxStringFormat& target) const {
   GpStringFormat* copy = nullptr;

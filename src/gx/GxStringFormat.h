@@ -14,6 +14,7 @@ class GxStringFormat : public GxObject {
 
   bool Delete();
   bool Create(int formatFlags = 0, LANGID language = 0);
+  // A copy of GDI+'s generic format, the wrapper's own to change.
   bool CreateGenericDefault();
   bool CreateGenericTypographic();
   // The target receives the copy and releases what it held before.
@@ -45,4 +46,5 @@ class GxStringFormat : public GxObject {
 
  private:
   Gdiplus::GpStringFormat* Handle() const { return Native<Gdiplus::GpStringFormat>(); }
+  bool CreateGeneric(bool typographic);
 };

@@ -1,5 +1,8 @@
 #include "output/Clipboard.h"
 
+#include <cstring>
+#include <memory>
+
 #include "gx/GdiOwners.h"
 #include "gx/GxText.h"
 #include "output/ClipboardPng.h"
@@ -62,6 +65,23 @@ bool CopyDibToClipboard(HWND owner, HBITMAP dib, UINT onDemand) {
   const bool taken = SetClipboardData(CF_BITMAP, bitmap.get()) != nullptr;
   if (taken) bitmap.release();  // the clipboard owns it now
   if (taken && onDemand) SetClipboardData(onDemand, nullptr);
+  CloseClipboard();
+  return taken;
+}
+
+bool CopyTextToClipboard(HWND owner, const std::string& text) {
+  const std::wstring wide = Utf8ToWide(text);
+  const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
+  std::unique_ptr<void, decltype(&GlobalFree)> memory(GlobalAlloc(GMEM_MOVEABLE, bytes), &GlobalFree);
+  if (!memory) return false;
+  void* locked = GlobalLock(memory.get());
+  if (!locked) return false;
+  std::memcpy(locked, wide.c_str(), bytes);
+  GlobalUnlock(memory.get());
+  if (!OpenClipboardPatiently(owner)) return false;
+  EmptyClipboard();
+  const bool taken = SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr;
+  if (taken) memory.release();  // the clipboard owns it now
   CloseClipboard();
   return taken;
 }

@@ -14,6 +14,10 @@
 // whether the clipboard took the bitmap; the DIB section stays the caller's.
 bool CopyDibToClipboard(HWND owner, HBITMAP dib, UINT onDemand = 0);
 
+// Puts UTF-8 text on the clipboard as CF_UNICODETEXT, as patiently as CopyDibToClipboard; returns
+// whether the clipboard took it.
+bool CopyTextToClipboard(HWND owner, const std::string& text);
+
 // Tells the user that the capture could not reach the clipboard and is still open (a message box;
 // tests replace it). `reason` names why.
 extern std::function<void(HWND owner, const std::string& reason)> ReportClipboardFailure;

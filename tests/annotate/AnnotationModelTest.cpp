@@ -80,6 +80,9 @@ TEST(Annotations, EveryShapesInkLiesWithinItsBoundsAndParts) {
     HighlightStroke highlight{stroke.points, style};
     highlight.points.resize(12);
     shapes.push_back(highlight);
+    // After a marker's centred digits, the next size's text must still have its ink.
+    shapes.push_back(StepMarker{{200, 150}, 99, style});
+    shapes.push_back(StepMarker{{30, 280}, 100, style});
   }
   for (size_t i = 0; i < shapes.size(); ++i) {
     const std::vector<POINT> ink = Ink(shapes[i]);

@@ -35,11 +35,13 @@ int FromEnvironment(const char* name, int fallback) {
 
 // The toolbar's buttons (dx of each button's middle).
 constexpr int kToolbarDx[] = {17, 43, 69, 95, 121, 151, 181, 207, 251, 294};
+// The tools box's (dx of each button's middle).
+constexpr int kToolsBoxDx[] = {17, 43, 69, 95, 121};
 // The menu's rows (dy of each row's middle).
 constexpr int kMenuDy[] = {13, 35, 57, 79, 101, 123, 149, 171, 193, 219, 241};
 constexpr WPARAM kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_RETURN, VK_ESCAPE, 'Z', 'Y', 'C', 'S',
                             VK_BACK, VK_DELETE, VK_HOME, VK_END,
-                            'R', 'E', 'A', 'L', 'P', 'H', 'T', 'M', 'B'};  // the tools' keys
+                            VK_SHIFT, 'R', 'E', 'A', 'L', 'P', 'H', 'T', 'M', 'B', 'N'};  // the tools' keys
 
 // Any press may land on a save button: the dialog is dismissed at once instead of waiting.
 WINBOOL WINAPI DismissedAtOnce(LPOPENFILENAMEW) { return FALSE; }
@@ -69,6 +71,8 @@ class OverlayFuzzTest : public OverlayTest {
     auto around = [&](int value) { return value + Pick(9) - 4; };
     if (pick == 0 && facts.selectionMade) return POINT{around(Pick(2) ? s.left : s.right), around(Pick(2) ? s.top : s.bottom)};
     if (pick == 1 && facts.selectionMade) return POINT{s.left + Pick(s.Width() + 1), s.top + Pick(s.Height() + 1)};
+    if (pick == 2 && !facts.ToolsBoxRect.IsEmpty() && Pick(3) == 0)
+      return POINT{facts.ToolsBoxRect.left + kToolsBoxDx[Pick(5)], facts.ToolsBoxRect.top + 12};
     if (pick == 2 && !facts.ToolbarRect.IsEmpty())
       return POINT{facts.ToolbarRect.left + kToolbarDx[Pick(10)], facts.ToolbarRect.top + 12};
     if (pick == 3 && !facts.MenuRect.IsEmpty())
@@ -117,13 +121,21 @@ class OverlayFuzzTest : public OverlayTest {
       ASSERT_TRUE(s.left >= -1 && s.top >= -1 && s.right <= kTestScreenWidth + 1 && s.bottom <= kTestScreenHeight + 1)
           << s.left << "," << s.top << " " << s.right << "," << s.bottom << ", " << where;
     } else {
-      ASSERT_TRUE(f.ToolbarRect.IsEmpty() && f.StyleBarRect.IsEmpty() && f.MenuRect.IsEmpty()) << where;
+      ASSERT_TRUE(f.ToolbarRect.IsEmpty() && f.ToolsBoxRect.IsEmpty() && f.StyleBarRect.IsEmpty() &&
+                  f.MenuRect.IsEmpty())
+          << where;
       ASSERT_FALSE(f.menuShown) << where;
     }
     ASSERT_EQ(f.menuShown != 0, !f.MenuRect.IsEmpty()) << where;
     ASSERT_TRUE(!f.pressLocked || f.buttonDown) << where;
     if (!f.StyleBarRect.IsEmpty()) {
       ASSERT_FALSE(f.ToolbarRect.IsEmpty()) << where;
+    }
+    // The tools box comes and goes with the toolbar, at its height, and never overlaps it.
+    ASSERT_EQ(f.ToolsBoxRect.IsEmpty(), f.ToolbarRect.IsEmpty()) << where;
+    if (!f.ToolsBoxRect.IsEmpty()) {
+      ASSERT_TRUE(f.ToolsBoxRect.top == f.ToolbarRect.top && f.ToolsBoxRect.bottom == f.ToolbarRect.bottom) << where;
+      ASSERT_TRUE(f.ToolsBoxRect.right < f.ToolbarRect.left || f.ToolsBoxRect.left > f.ToolbarRect.right) << where;
     }
   }
 

@@ -1,5 +1,12 @@
 // The toolbar, the context menu and the magnifier as the user sees them on the canvas.
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cwchar>
+#include <vector>
+
+#include "app/capture/CaptureSession.h"
 #include "app/process/CaptureOverlay.h"
 #include "app/desktop/Desktop.h"
 #include "app/desktop/ScreenGrab.h"
@@ -88,4 +95,116 @@ TEST_F(OverlayTest, TheMagnifierShowsTheZoomedScreenAndCrosshair) {
   EXPECT_LT(GetRValue(cross), 60);
   // Away from the panel the screen is only dimmed.
   EXPECT_TRUE(CloseTo(Canvas(px + 200, py + 44), Dimmed(ScreenColour(px + 200, py + 44))));
+}
+
+namespace {
+
+// The text of the tooltip over a point of the overlay; empty where there is none.
+std::wstring TipAt(int x, int y) {
+  const HWND control = Session().tips.Control();
+  if (!control) return L"";
+  wchar_t text[80] = L"";
+  TTHITTESTINFOW hit{};
+  hit.hwnd = Session().Window();
+  hit.pt = POINT{x, y};
+  hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+  hit.ti.lpszText = text;
+  if (!SendMessageW(control, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"";
+  return text;
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+TEST_F(OverlayTest, TheFurtherToolsHaveABoxBesideTheToolbarAndEveryButtonNamesItsKey) {
+  Select(400, 300, 600, 500);
+  const ScreenRect toolbar = State().ToolbarRect, box = State().ToolsBoxRect;
+  EXPECT_EQ(toolbar, (ScreenRect{600 - 329, 506, 600, 506 + 28})) << "the ten buttons stay where they were";
+  EXPECT_EQ(box, (ScreenRect{toolbar.left - 4 - 141, 506, toolbar.left - 4, 506 + 28}));
+  const wchar_t keys[] = L"LHMBN";
+  for (int i = 0; i < 5; ++i) {
+    const int x = box.left + 17 + 26 * i, y = box.top + 12;
+    MoveTo(x, y);
+    EXPECT_EQ(State().zone, HitZone::Toolbar);
+    EXPECT_EQ(Canvas(box.left + 8 + 26 * i, y), kHighlightFill) << "hovered " << i;
+    EXPECT_NE(TipAt(x, y).find(std::wstring(L"(") + keys[i] + L")"), std::wstring::npos) << i;
+    Press(x, y);
+    Release(x, y);
+    EXPECT_EQ(Session().annotations.Armed(), static_cast<ToolKind>(static_cast<int>(ToolKind::Line) + i));
+    MoveTo(box.left + 30 + 26 * i, 200);  // away: the armed button stays lit, the one before does not
+    EXPECT_EQ(Canvas(box.left + 8 + 26 * i, y), kHighlightFill) << "armed " << i;
+    if (i > 0) {
+      EXPECT_EQ(Canvas(box.left + 8 + 26 * (i - 1), y), kBoxFill) << "disarmed " << i - 1;
+    }
+    // Mosaic and blur take no colour: their style bar holds the sizes alone.
+    const bool colours = i != 2 && i != 3;
+    EXPECT_EQ(State().StyleBarRect.Width(), colours ? 329 : 86) << i;
+    EXPECT_EQ(State().StyleBarRect.top, toolbar.bottom + 2);
+  }
+  EXPECT_EQ(TipAt(toolbar.left + 17, toolbar.top + 12), L"矩形 (R)");
+  EXPECT_EQ(TipAt(toolbar.left + 294, toolbar.top + 12), L"完成截图 (Enter)");
+  EXPECT_EQ(TipAt(toolbar.left + 30, toolbar.top + 12), L"") << "between two buttons";
+
+  // Near the screen's left edge the box goes to the toolbar's right instead.
+  KeyEscape();
+  ASSERT_TRUE(TheOverlay().Load(false));
+  Select(20, 300, 300, 500);
+  EXPECT_EQ(State().ToolsBoxRect, (ScreenRect{5 + 329 + 4, 506, 5 + 329 + 4 + 141, 506 + 28}));
+  EXPECT_EQ(TipAt(5 + 329 + 4 + 121, 518), L"序号 (N)");
+}
+
+// The screen pixel next to (x, y) whose colour the text names, in the form `format` gives it.
+std::wstring NamedNeighbour(const std::wstring& text, int x, int y, const wchar_t* format) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      const COLORREF pixel = Session().FrozenLayer.GetSurfacePixel(x + dx, y + dy);
+      wchar_t named[32];
+      swprintf(named, 32, format, GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+      if (text == named) return named;
+    }
+  return L"none of the pixels around the cursor";
+}
+
+TEST_F(OverlayTest, CCopiesTheMagnifiersColourLineAndShiftSwitchesItBetweenRgbAndHex) {
+  const auto ShiftAlone = [] {
+    SendMessageW(Session().Window(), WM_KEYDOWN, VK_SHIFT, 1);
+    SendMessageW(Session().Window(), WM_KEYUP, VK_SHIFT, 0xC0000001);
+  };
+  MoveTo(300, 300);
+  std::vector<COLORREF> panel;
+  for (int y = 325 + 104; y < 325 + 118; ++y)
+    for (int x = 305 + 4; x < 305 + 120; ++x) panel.push_back(Canvas(x, y));
+  Key('C');
+  ASSERT_TRUE(TheOverlay().IsLoaded()) << "the capture stays open";
+  const std::wstring rgb = ClipboardText();
+  EXPECT_EQ(rgb, NamedNeighbour(rgb, 300, 300, L"RGB:(%d,%d,%d)"));
+  ShiftAlone();
+  std::vector<COLORREF> switched;
+  for (int y = 325 + 104; y < 325 + 118; ++y)
+    for (int x = 305 + 4; x < 305 + 120; ++x) switched.push_back(Canvas(x, y));
+  EXPECT_NE(switched, panel) << "the line shows the other form";
+  Key('C');
+  const std::wstring hex = ClipboardText();
+  EXPECT_EQ(hex, NamedNeighbour(hex, 300, 300, L"#%02X%02X%02X"));
+  unsigned r = 0, g = 0, b = 0;
+  ASSERT_EQ(swscanf(rgb.c_str(), L"RGB:(%u,%u,%u)", &r, &g, &b), 3);
+  wchar_t same[32];
+  swprintf(same, 32, L"#%02X%02X%02X", r, g, b);
+  EXPECT_EQ(hex, same) << "both forms name the same pixel";
+  ShiftAlone();
+  std::vector<COLORREF> back;
+  for (int y = 325 + 104; y < 325 + 118; ++y)
+    for (int x = 305 + 4; x < 305 + 120; ++x) back.push_back(Canvas(x, y));
+  EXPECT_EQ(back, panel) << "switched back, pixel for pixel";
+  ASSERT_TRUE(TheOverlay().IsLoaded());
 }

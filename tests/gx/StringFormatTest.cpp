@@ -60,6 +60,16 @@ TEST(StringFormatTest, GenericFormatsAndCreateReplaceEachOther) {
   GxStringFormat fresh;
   ASSERT_TRUE(fresh.CreateGenericTypographic());
   EXPECT_EQ(fresh.GetFormatFlags(), typographic) << "deleting a generic format must not change it";
+
+  // Each wrapper changes its own copy: a centred one must not centre the next one's text (which
+  // drawn into an unbounded box lands far off the surface).
+  ASSERT_TRUE(fresh.SetAlignment(StringAlignmentCenter) && fresh.SetLineAlignment(StringAlignmentCenter));
+  ASSERT_TRUE(fresh.SetFormatFlags(typographic | StringFormatFlagsNoWrap));
+  GxStringFormat next;
+  ASSERT_TRUE(next.CreateGenericTypographic());
+  EXPECT_EQ(next.GetAlignment(), StringAlignmentNear);
+  EXPECT_EQ(next.GetLineAlignment(), StringAlignmentNear);
+  EXPECT_EQ(next.GetFormatFlags(), typographic);
 }
 
 TEST(StringFormatTest, CloneCarriesTheDigitSubstitution) {

@@ -148,6 +148,7 @@ CaptureFacts FactsOf(const CaptureSession* session) {
   const CaptureState& state = session->state;
   facts.SelectionRect = state.SelectionRect;
   facts.ToolbarRect = state.ToolbarRect;
+  facts.ToolsBoxRect = state.ToolsBoxRect;
   facts.StyleBarRect = state.StyleBarRect;
   facts.MenuRect = state.MenuRect;
   facts.mode = state.DragMode();

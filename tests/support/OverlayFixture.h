@@ -30,7 +30,7 @@ std::vector<std::uint32_t> CanvasBytes();
 // The facts of the open capture under the names tests have always read; all empty with no
 // capture open.
 struct CaptureFacts {
-  ScreenRect SelectionRect, ToolbarRect, StyleBarRect, MenuRect;
+  ScreenRect SelectionRect, ToolbarRect, ToolsBoxRect, StyleBarRect, MenuRect;
   CaptureMode mode = CaptureMode::None;
   HitZone zone = HitZone::None;
   int selectionMade = 0, buttonDown = 0, pressLocked = 0, menuShown = 0, skipNextRelease = 0;

@@ -3,6 +3,7 @@
 // clipdump --clear — empties the clipboard, so a later dump cannot see an old capture.
 // clipdump --png OUT.png — saves the registered "PNG" format's bytes as they are and prints
 // their count. Exit status 2 when the clipboard holds no PNG.
+// clipdump --text — prints the CF_UNICODETEXT on the clipboard as UTF-8; exit status 2 without one.
 
 #include <windows.h>
 
@@ -62,12 +63,25 @@ bool WritePng(const char* path, HANDLE data) {
   return written;
 }
 
+// The clipboard's text as UTF-8 on a line of its own.
+int PrintText() {
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  if (!text) return 2;
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], bytes, nullptr, nullptr);
+  GlobalUnlock(data);
+  std::printf("%s\n", utf8.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool png = argc == 3 && std::string(argv[1]) == "--png";
   if (argc != 2 && !png) {
-    std::fprintf(stderr, "usage: clipdump OUT.bmp | --clear | --png OUT.png\n");
+    std::fprintf(stderr, "usage: clipdump OUT.bmp | --clear | --text | --png OUT.png\n");
     return 1;
   }
   if (!OpenClipboardPatiently()) return 1;
@@ -82,6 +96,11 @@ int main(int argc, char** argv) {
     const bool emptied = EmptyClipboard();
     CloseClipboard();
     return emptied ? 0 : 1;
+  }
+  if (std::string(argv[1]) == "--text") {
+    const int result = PrintText();
+    CloseClipboard();
+    return result;
   }
   auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
   const int result = !bitmap ? 2 : WriteBmp(argv[1], bitmap) ? 0 : 1;

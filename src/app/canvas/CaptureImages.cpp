@@ -89,6 +89,10 @@ ImageUse CaptureImages::ToolbarStripImage() {
   return KeptOrFresh(strip_, [](GxImage& image) { LoadBytes(image, ResourceBytes(IDR_TOOLBAR_STRIP)); });
 }
 
+ImageUse CaptureImages::ToolsStripImage() {
+  return KeptOrFresh(toolsStrip_, [](GxImage& image) { LoadBytes(image, ResourceBytes(IDR_TOOLS_STRIP)); });
+}
+
 ImageUse CaptureImages::MenuImage() {
   return KeptOrFresh(menu_, [](GxImage& image) { LoadBytes(image, ResourceBytes(IDR_MENU_NORMAL)); });
 }

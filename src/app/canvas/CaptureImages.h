@@ -1,5 +1,5 @@
 #pragma once
-// The images the overlay draws from: the screen copy, the toolbar strip and the two menu
+// The images the overlay draws from: the screen copy, the two toolbar strips and the two menu
 // images. Decoding them is most of the cost of a drawing (the screen copy of a 4K screen takes
 // far longer than everything else the magnifier does), so they are kept for the life of a
 // capture, and so are the toolbars as last drawn; with RedrawMode::Full every drawing decodes
@@ -54,6 +54,7 @@ class CaptureImages {
   // screen copy at 1:1), so no second copy of the screen is held.
   ImageUse ScreenImage();
   ImageUse ToolbarStripImage();
+  ImageUse ToolsStripImage();
   ImageUse MenuImage();
   // The strip of the highlighted menu image under a row's highlight rectangle (menu coordinates).
   ImageUse MenuHighlightImage(const ScreenRect& highlight);
@@ -76,7 +77,7 @@ class CaptureImages {
   std::map<std::string, DrawnLook> drawn_;  // by slot
   std::map<std::string, std::pair<std::string, int>> measured_;  // by slot: the look and its number
   std::unique_ptr<GxBitmap> screen_;
-  std::unique_ptr<GxImage> strip_, menu_;
+  std::unique_ptr<GxImage> strip_, toolsStrip_, menu_;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights_;  // by the row's left, top
   bool screenHeld_ = false;
 };

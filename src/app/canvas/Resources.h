@@ -7,6 +7,7 @@
 #define IDR_TOOLBAR_STRIP 202
 #define IDR_MENU_NORMAL 203
 #define IDR_MENU_HIGHLIGHT 204
+#define IDR_TOOLS_STRIP 205
 
 // The settings window and its controls, in their tab order.
 #define IDD_SETTINGS 301

@@ -22,6 +22,7 @@
 #include "gx/GxGraphics.h"
 #include "output/EncodingAhead.h"
 #include "win/LayeredCanvas.h"
+#include "win/Tooltips.h"
 #include "win/WindowSubclass.h"
 
 class Form;
@@ -72,6 +73,7 @@ class CaptureSession {
   CaptureImages images;
   AnnotationSession annotations;
   CaptureState state;
+  Tooltips tips;  // the toolbar buttons' names and keys
   EncodingAhead encodingAhead;  // the save's PNG, made while the dialog is open
   WindowSubclass subclass;
 };

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "win/ScreenRect.h"
@@ -64,10 +65,14 @@ struct CaptureState {
   Mode mode;
   ScreenRect SelectionRect;
   ScreenRect ToolbarRect;   // empty while no toolbar is shown
+  ScreenRect ToolsBoxRect;  // the box of the further tools beside the toolbar; empty with it
   ScreenRect StyleBarRect;  // the bar of sizes and colours by the toolbar while a tool is armed
   ScreenRect MenuRect;      // empty while no menu is open
   HitZone zone = HitZone::None;
   bool toolsHidden = false;  // the menu hid the toolbar and the style bar
+  bool hexColour = false;    // the magnifier names its colour #RRGGBB instead of RGB:(r,g,b)
+  bool shiftAlone = false;   // Shift is down and no other key was pressed since
+  std::string shownColour;   // the magnifier's colour line as last drawn; empty while it is hidden
   // Where the zone was last found; none until the first hit test of a selection.
   std::optional<POINT> lastCursor;
 

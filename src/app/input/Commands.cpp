@@ -32,6 +32,8 @@ constexpr CodeCommand kToolbarCommands[] = {
     {4, Command::ToggleBrush},     {5, Command::ToggleText},    {6, Command::Undo},
     {7, Command::Save},            {8, Command::QuickSave},     {9, Command::SaveMenu},
     {10, Command::Cancel},         {11, Command::Finish},
+    {12, Command::ToggleLine},     {13, Command::ToggleHighlighter}, {14, Command::ToggleMosaic},
+    {15, Command::ToggleBlur},     {16, Command::ToggleStepNumber},
 };
 
 constexpr CodeCommand kMenuCommands[] = {
@@ -44,7 +46,7 @@ constexpr CodeCommand kToolKeys[] = {
     {'R', Command::ToggleRectangle}, {'E', Command::ToggleEllipse},     {'A', Command::ToggleArrow},
     {'L', Command::ToggleLine},      {'P', Command::ToggleBrush},       {'H', Command::ToggleHighlighter},
     {'T', Command::ToggleText},      {'M', Command::ToggleMosaic},      {'B', Command::ToggleBlur},
-    // N, step numbers, waits for the fault in their fitted font (README) to be mended.
+    {'N', Command::ToggleStepNumber},
 };
 
 template <size_t N>
@@ -62,9 +64,10 @@ OutputSource Output(CaptureSession& session) {
 
 void Reset(CaptureSession& session) {
   CaptureState& state = session.state;
-  const bool toolsHidden = state.toolsHidden;
+  const bool toolsHidden = state.toolsHidden, hexColour = state.hexColour;
   state = CaptureState{};
   state.toolsHidden = toolsHidden;
+  state.hexColour = hexColour;
   session.SetPointer(OverlayCursor());
   session.annotations.Forget();
 }

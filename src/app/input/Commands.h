@@ -29,12 +29,12 @@ enum class Command {
   Cancel,     // the capture ends
 };
 
-// The commands of the toolbar's buttons and of the menu's rows, by their codes (1 to 11); none
-// for a code without one.
+// The commands of the toolbar's buttons (1 to 11, the tools box's 12 to 16) and of the menu's
+// rows (1 to 11), by their codes; none for a code without one.
 std::optional<Command> ToolbarCommand(int code);
 std::optional<Command> MenuCommand(int row);
 
-// The command of a tool's key (R E A L P H T M B), typed with no Ctrl or Alt.
+// The command of a tool's key (R E A L P H T M B N), typed with no Ctrl or Alt.
 std::optional<Command> ToolKeyCommand(WPARAM key);
 
 // Carries out the command. Finish, Save (once written), Pin and Cancel end the capture: the session

@@ -65,8 +65,9 @@ void HitTest(CaptureSession& session, POINT cursor) {
   // again, and again (over a hundred levels deep under Wine, a push of the canvas at each).
   state.lastCursor = cursor;
   SetZone(session, SelectionZoneAt(state.SelectionRect, cursor.x, cursor.y));
-  // The style bar goes with the toolbar.
-  if (StrictlyInside(state.ToolbarRect, cursor.x, cursor.y) || StrictlyInside(state.StyleBarRect, cursor.x, cursor.y))
+  // The tools box and the style bar go with the toolbar.
+  if (StrictlyInside(state.ToolbarRect, cursor.x, cursor.y) || StrictlyInside(state.ToolsBoxRect, cursor.x, cursor.y) ||
+      StrictlyInside(state.StyleBarRect, cursor.x, cursor.y))
     SetZone(session, HitZone::Toolbar);
   if (StrictlyInside(state.MenuRect, cursor.x, cursor.y)) SetZone(session, HitZone::Menu);
 }

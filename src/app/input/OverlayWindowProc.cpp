@@ -9,6 +9,7 @@
 #include "app/desktop/Monitors.h"
 #include "app/desktop/WindowCandidate.h"
 #include "app/input/AnnotationInput.h"
+#include "app/input/ColourKeys.h"
 #include "app/input/Commands.h"
 #include "app/input/HitTest.h"
 #include "app/input/SelectionKeys.h"
@@ -49,8 +50,8 @@ void Grab(CaptureSession& session, Mode mode) {
   session.subclass.CaptureMouse();
 }
 
-void OnKeyDown(CaptureSession& session, WPARAM key) {
-  if (AnnotationTakesKey(session, key)) return;
+void OnKeyDown(CaptureSession& session, WPARAM key, LPARAM flags) {
+  if (AnnotationTakesKey(session, key) || ColourKeyDown(session, key, flags)) return;
   if (!CaptureOpen() || SelectionKeyDown(session, key)) return;
   if (key == VK_ESCAPE) Execute(session, Command::Cancel);
 }
@@ -68,7 +69,7 @@ void OnMenuPress(CaptureSession& session, POINT at) {
 void OnToolbarPress(CaptureSession& session, POINT at) {
   const CaptureState& state = session.state;
   if (ChooseFromStyleBar(session, StyleBarHitAt(state.StyleBarRect, at))) return;
-  if (const std::optional<Command> command = ToolbarCommand(ToolbarHitAt(state.ToolbarRect, at).code))
+  if (const std::optional<Command> command = ToolbarCommand(ToolbarsHitAt(state, at).code))
     Execute(session, *command);
 }
 
@@ -170,7 +171,8 @@ void OnRightButtonUp(CaptureSession& session, POINT at) {
 bool HandleMessage(CaptureSession& session, UINT message, WPARAM wParam, LPARAM lParam, POINT at) {
   if (AnnotationTakesMouse(session, message, wParam, lParam, at)) return true;
   switch (message) {
-    case WM_KEYDOWN: OnKeyDown(session, wParam); return true;
+    case WM_KEYDOWN: OnKeyDown(session, wParam, lParam); return true;
+    case WM_KEYUP: return ColourKeyUp(session, wParam);
     case WM_MOUSEMOVE: FollowDrag(session.state, at, session.monitors); return true;
     case WM_LBUTTONDOWN: OnLeftButtonDown(session, at); return true;
     case WM_LBUTTONUP: OnLeftButtonUp(session, at); return true;
@@ -213,6 +215,7 @@ LRESULT CALLBACK OverlayWindowProc(HWND window, UINT message, WPARAM wParam, LPA
   CaptureSession* session = CurrentSession();
   if (!session) return DefWindowProcW(window, message, wParam, lParam);
   bool typed = false;
+  if (IsMouseMessage(message)) session->tips.Relay(window, message, wParam, lParam);
   // Input that reaches us from inside a running command (the save dialog's loop) is dropped.
   if (!CommandScope::Running()) {
     try {

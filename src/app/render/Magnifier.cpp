@@ -30,9 +30,9 @@ POINT MagnifierOrigin(POINT cursor, int screenWidth, int screenHeight) {
   return origin;
 }
 
-std::string ColourLabel(COLORREF colour) {
+std::string ColourLabel(COLORREF colour, bool hex) {
   char text[32];
-  std::snprintf(text, sizeof text, "RGB:(%d,%d,%d)", static_cast<int>(colour & 0xFF),
+  std::snprintf(text, sizeof text, hex ? "#%02X%02X%02X" : "RGB:(%d,%d,%d)", static_cast<int>(colour & 0xFF),
                 static_cast<int>((colour >> 8) & 0xFF), static_cast<int>((colour >> 16) & 0xFF));
   return text;
 }
@@ -95,7 +95,8 @@ void DrawMagnifier(CaptureSession& session, POINT cursor) {
   CreateLabelFont(font, 11);
   GxSolidBrush brush;
   brush.Create(0xFFFFFFFF);
-  const std::string colour = ColourLabel(panel.GetSurfacePixel(60, 44));
+  const std::string colour = ColourLabel(panel.GetSurfacePixel(60, 44), session.state.hexColour);
+  session.state.shownColour = colour;
   const std::string size = SizeLabel(session.state.SelectionRect);
   panel.DrawString(size, font, brush, GxRectF{4, 90, 122, 16});
   panel.DrawString(colour, font, brush, GxRectF{4, 104, 122, 16});

@@ -17,6 +17,7 @@ void DrawMagnifierIfShown(CaptureSession& session, POINT cursor) {
 
 void ClearBars(CaptureState& state) {
   state.ToolbarRect = ScreenRect{};
+  state.ToolsBoxRect = ScreenRect{};
   state.StyleBarRect = ScreenRect{};
 }
 
@@ -51,10 +52,9 @@ void DrawDragged(CaptureSession& session, const std::optional<ScreenRect>& drawn
   if (cursor) DrawMagnifierIfShown(session, *cursor);
 }
 
-}  // namespace
-
-void Render(CaptureSession& session, std::optional<POINT> cursor) {
+void RenderFrame(CaptureSession& session, std::optional<POINT> cursor) {
   CaptureState& state = session.state;
+  state.shownColour.clear();  // until a magnifier is drawn
   session.frame.PaintBase();
   if (state.Is<modes::Looking>()) {
     ClearBars(state);
@@ -79,4 +79,11 @@ void Render(CaptureSession& session, std::optional<POINT> cursor) {
   const bool lit = state.Is<modes::Selected>();
   DrawToolbars(session, lit ? cursor : std::nullopt);
   if (state.Is<modes::MenuOpen>()) DrawMenu(session, cursor);
+}
+
+}  // namespace
+
+void Render(CaptureSession& session, std::optional<POINT> cursor) {
+  RenderFrame(session, cursor);
+  PlaceToolbarTips(session);
 }

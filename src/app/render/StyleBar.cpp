@@ -16,8 +16,9 @@ constexpr unsigned kSwatchOutline = 0xFF666666;
 
 // As wide and high as the toolbar and laid out like its buttons: three 22-pixel size buttons
 // from x 6 where its first three tools are, a separator, then one 17-pixel slot per colour; all
-// of them from y 3 to 23.
+// of them from y 3 to 23. For a tool that takes no colour the bar ends after the sizes.
 constexpr int kSurfaceWidth = 329;
+constexpr int kSizesOnlyWidth = 86;
 constexpr int kSurfaceHeight = 28;
 constexpr int kFirstSizeX = 6, kSizeStep = 26, kSizeWidth = 22;
 constexpr int kSeparatorX = 88;
@@ -27,6 +28,7 @@ constexpr unsigned kSeparator = 0xFFA8C8E8;
 constexpr float kDotDiameters[kStyleSizes] = {5, 8, 12};
 constexpr float kSwatchSize = 12;
 constexpr int kGap = 2;  // between the toolbar's surface and the bar's
+constexpr unsigned kColourlessDot = 0xFF808080;
 
 ScreenRect Slot(int x, int width) { return ScreenRect{x, kTop, x + width, kBottom}; }
 
@@ -50,17 +52,19 @@ void DrawMark(GxGraphics& surface, bool round, float cx, float cy, float size, u
 float Centre(const ScreenRect& slot) { return static_cast<float>(slot.left + slot.right - 1) / 2; }
 constexpr float kMiddleY = 12.5f;
 
-// The box, a separator, the sizes and the colours with the chosen ones and `hover` highlighted.
-void Paint(GxGraphics& surface, const AnnotationStyle& style, const StyleBarHit& hover) {
+// The box and the sizes, then a separator and the colours when the tool takes them; the chosen
+// ones and `hover` highlighted.
+void Paint(GxGraphics& surface, const AnnotationStyle& style, bool colours, const StyleBarHit& hover) {
   PaintToolbarBox(surface);
-  GxPen separator;
-  separator.Create(kSeparator, 1.0f);
-  surface.DrawLine(separator, kSeparatorX, 6, kSeparatorX, 20);
   for (int i = 0; i < kStyleSizes; ++i) {
     const ScreenRect slot = Slot(kFirstSizeX + i * kSizeStep, kSizeWidth);
     if (i == style.size || (hover.item == StyleItem::Size && hover.index == i)) PaintToolbarHighlight(surface, slot);
-    DrawMark(surface, true, Centre(slot), kMiddleY, kDotDiameters[i], style.colour);
+    DrawMark(surface, true, Centre(slot), kMiddleY, kDotDiameters[i], colours ? style.colour : kColourlessDot);
   }
+  if (!colours) return;
+  GxPen separator;
+  separator.Create(kSeparator, 1.0f);
+  surface.DrawLine(separator, kSeparatorX, 6, kSeparatorX, 20);
   const std::array<std::uint32_t, kPaletteSize>& palette = Palette();
   for (int i = 0; i < kPaletteSize; ++i) {
     const ScreenRect slot = Slot(kFirstColourX + i * kColourStep, kColourWidth);
@@ -86,7 +90,7 @@ StyleBarHit StyleBarItemAt(int dx, int dy) {
 }
 
 StyleBarHit StyleBarHitAt(const ScreenRect& bar, POINT point) {
-  if (bar.right <= bar.left) return StyleBarHit{};
+  if (bar.right <= bar.left || point.x >= bar.right) return StyleBarHit{};
   return StyleBarItemAt(point.x - bar.left, point.y - bar.top);
 }
 
@@ -107,6 +111,13 @@ int StyleBarRoom(const CaptureSession& session) {
   return session.annotations.Armed() == ToolKind::None ? 0 : kSurfaceHeight + kGap;
 }
 
+namespace {
+
+bool ShowsColours(const CaptureSession& session) { return ToolUsesColour(session.annotations.Armed()); }
+int BarWidth(bool colours) { return colours ? kSurfaceWidth : kSizesOnlyWidth; }
+
+}  // namespace
+
 void PlaceStyleBar(CaptureSession& session) {
   CaptureState& state = session.state;
   if (session.annotations.Armed() == ToolKind::None) {
@@ -115,7 +126,7 @@ void PlaceStyleBar(CaptureSession& session) {
   }
   const ScreenRect monitor = session.desktop.MonitorOfSelection(state.SelectionRect);
   const ScreenRect placed = PlaceStyleBar(IntoMonitor(state.ToolbarRect, monitor), IntoMonitor(state.SelectionRect, monitor),
-                                          kSurfaceWidth, kSurfaceHeight, monitor.Width(), monitor.Height());
+                                          BarWidth(ShowsColours(session)), kSurfaceHeight, monitor.Width(), monitor.Height());
   state.StyleBarRect = KeptOn(OutOfMonitor(placed, monitor), monitor);
 }
 
@@ -123,10 +134,12 @@ void DrawStyleBar(CaptureSession& session, const StyleBarHit& hover) {
   const ScreenRect& bar = session.state.StyleBarRect;
   if (session.annotations.Armed() == ToolKind::None) return;
   const AnnotationStyle style = ChosenStyle();
+  const bool colours = ShowsColours(session);
   char look[64];
-  std::snprintf(look, sizeof look, "%08X %d %d %d", style.colour, style.size, static_cast<int>(hover.item), hover.index);
-  const SurfaceUse surface = session.images.DrawnSurface("style bar", look, kSurfaceWidth, kSurfaceHeight,
-                                                         [&](GxGraphics& s) { Paint(s, style, hover); });
+  std::snprintf(look, sizeof look, "%08X %d %d %d %d", style.colour, style.size, static_cast<int>(hover.item),
+                hover.index, colours ? 1 : 0);
+  const SurfaceUse surface = session.images.DrawnSurface("style bar", look, BarWidth(colours), kSurfaceHeight,
+                                                         [&](GxGraphics& s) { Paint(s, style, colours, hover); });
   session.frame.Blend(*surface, bar.left, bar.top, 255, true);
 }
 
