@@ -16,15 +16,6 @@ clipboard_after_finish() {
   [ "$size" = "200 200" ] || fail "clipboard bitmap size '$size', expected '200 200'"
 }
 
-# The pixels that differ from the picture outside a band of 4 pixels on either side of a
-# rectangle's outline (x1, y1)-(x2, y2), in the selection's pixels.
-differing_off_outline() {  # file x1 y1 x2 y2
-  local band=(+antialias -fill none -stroke black -strokewidth 9 -draw "rectangle $2,$3 $4,$5")
-  convert "$WORK/screen.png" -crop 200x200+500+400 +repage "${band[@]}" "$WORK/expected_band.png"
-  convert "$1" "${band[@]}" "$WORK/got_band.png"
-  compare -metric AE "$WORK/expected_band.png" "$WORK/got_band.png" null: 2>&1
-}
-
 show_known_picture
 start_program
 

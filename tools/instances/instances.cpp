@@ -47,21 +47,31 @@ BOOL CALLBACK CollectMain(HWND window, LPARAM list) {
   return TRUE;
 }
 
-struct OverlaySearch {
+// The visible windows of one class that a process shows.
+struct ClassSearch {
   DWORD process;
-  bool found;
+  const char* className;
+  int found;
 };
 
-BOOL CALLBACK FindOverlay(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<OverlaySearch*>(data);
+BOOL CALLBACK CountOfClass(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == search->process && std::strcmp(className, "ScreenCutOverlay") == 0 && IsWindowVisible(window))
-    search->found = true;
+  if (process == search->process && std::strcmp(className, search->className) == 0 && IsWindowVisible(window))
+    ++search->found;
   return TRUE;
 }
+
+int WindowsOfClass(DWORD process, const char* className) {
+  ClassSearch search{process, className, 0};
+  EnumWindows(CountOfClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool OverlayOpen(DWORD process) { return WindowsOfClass(process, "ScreenCutOverlay") > 0; }
 
 std::vector<Instance> Instances() {
   std::vector<Instance> found;
@@ -69,11 +79,6 @@ std::vector<Instance> Instances() {
   return found;
 }
 
-bool OverlayOpen(DWORD process) {
-  OverlaySearch search{process, false};
-  EnumWindows(FindOverlay, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // A visible window of the given class that one of the programs shows; with control ids, the
 // control of one of those ids that such a window holds.
@@ -128,29 +133,6 @@ void PrintUtf8(const wchar_t* text) {
   std::fputc('\n', stdout);
 }
 
-// The visible windows of one class that a process shows.
-struct ClassSearch {
-  DWORD process;
-  const char* className;
-  int found;
-};
-
-BOOL CALLBACK CountOfClass(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ClassSearch*>(data);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search->process && std::strcmp(className, search->className) == 0 && IsWindowVisible(window))
-    ++search->found;
-  return TRUE;
-}
-
-int WindowsOfClass(DWORD process, const char* className) {
-  ClassSearch search{process, className, 0};
-  EnumWindows(CountOfClass, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 }  // namespace
 
