@@ -5,13 +5,6 @@
 
 namespace {
 
-struct MenuTraits {
-  using Handle = HMENU;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle handle) { DestroyMenu(handle); }
-};
-using MenuHandle = UniqueHandle<MenuTraits>;
-
 struct MenuRow {
   PinAction action;
   const char* text;
