@@ -65,7 +65,7 @@ class Driver {
 Samples& Driver::Row(const char* key, const char* label) {
   for (Step& step : results_.steps)
     if (step.key == key) return step.ms;
-  results_.steps.push_back(Step{key, label, {}});
+  results_.steps.push_back(Step{key, label, {}, {}, {}});
   return results_.steps.back().ms;
 }
 
