@@ -4,18 +4,6 @@
 # text typed into a text box reaches the saved file, within its box.
 source "$(dirname "$0")/lib.bash"
 
-# The selection is (500, 400)-(700, 600); its toolbar sits under it, right-aligned.
-TOOLBAR_LEFT=$(( 700 - 329 )) TOOLBAR_Y=618
-toolbar() { xdotool mousemove $(( TOOLBAR_LEFT + $1 )) $TOOLBAR_Y click 1; sleep 0.5; }
-RECTANGLE=17 TEXT=121 UNDO=150 SAVE=181 FINISH=294
-
-clipboard_after_finish() {
-  toolbar $FINISH
-  local size
-  size=$(clipboard_bitmap 30)
-  [ "$size" = "200 200" ] || fail "clipboard bitmap size '$size', expected '200 200'"
-}
-
 show_known_picture
 start_program
 

@@ -138,6 +138,24 @@ type_file_name() {  # text
   fail "the dialog's name box holds '$typed', not '$1'"
 }
 
+
+# Most tests select (500, 400)-(700, 600): its toolbar sits under it, right-aligned, and the tools
+# box 4 pixels to the toolbar's left. Buttons are named by their x offset in their bar.
+TOOLBAR_LEFT=$(( 700 - 329 )) TOOLBAR_Y=618
+BOX_LEFT=$(( TOOLBAR_LEFT - 4 - 141 ))
+RECTANGLE=17 TEXT=121 UNDO=150 SAVE=181 FINISH=294  # in the toolbar
+MOSAIC=69                                          # in the tools box
+toolbar() { xdotool mousemove $(( TOOLBAR_LEFT + $1 )) $TOOLBAR_Y click 1; sleep 0.5; }
+tools_box() { xdotool mousemove $(( BOX_LEFT + $1 )) $TOOLBAR_Y click 1; sleep 0.5; }
+
+# Finishes that selection from its toolbar; the clipboard's bitmap lands in $WORK/clip.bmp.
+clipboard_after_finish() {
+  toolbar $FINISH
+  local size
+  size=$(clipboard_bitmap 30)
+  [ "$size" = "200 200" ] || fail "clipboard bitmap size '$size', expected '200 200'"
+}
+
 # The pixels that differ from the picture outside a band of 4 pixels on either side of a
 # rectangle's outline (x1, y1)-(x2, y2), in the pixels of the selection (500, 400)-(700, 600).
 differing_off_outline() {  # file x1 y1 x2 y2

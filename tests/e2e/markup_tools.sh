@@ -5,11 +5,6 @@
 # in the form its colour line shows, and the capture stays open.
 source "$(dirname "$0")/lib.bash"
 
-# The selection is (500, 400)-(700, 600); the toolbar sits under it, right-aligned, and the tools
-# box 4 pixels to its left.
-TOOLBAR_LEFT=$(( 700 - 329 )) TOOLBAR_Y=618
-BOX_LEFT=$(( TOOLBAR_LEFT - 4 - 141 ))
-MOSAIC=69 FINISH=294
 CELL=14  # the middle size's blocks
 
 show_known_picture
@@ -17,11 +12,9 @@ start_program
 
 press_start_button
 drag 500 400 700 600
-xdotool mousemove $(( BOX_LEFT + MOSAIC )) $TOOLBAR_Y click 1; sleep 0.5
+tools_box $MOSAIC
 drag 540 440 640 520
-xdotool mousemove $(( TOOLBAR_LEFT + FINISH )) $TOOLBAR_Y click 1; sleep 0.5
-size=$(clipboard_bitmap 30)
-[ "$size" = "200 200" ] || fail "clipboard bitmap size '$size', expected '200 200'"
+clipboard_after_finish
 
 # Outside the dragged rectangle (with 2 pixels to spare for where the drag's ends fall) the
 # screen exactly.
