@@ -315,13 +315,7 @@ BenchResults Driver::Run() {
 }  // namespace
 
 BenchResults RunScenario(const ScenarioOptions& options) {
-  // The program's own copy of the screen, which is part of opening, and the made-up picture
-  // painted over it (a few ms more, counted in opening too).
-  ScreenSnapshotSource = [](GxGraphics& frozen) {
-    TakeScreenSnapshot(frozen);
-    PaintSyntheticScreen(frozen.GetSurfaceBits());
-    return true;
-  };
+  FreezeSyntheticScreen();
   Driver driver(options);
   return driver.Run();
 }

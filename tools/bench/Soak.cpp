@@ -12,9 +12,7 @@
 #include "SyntheticScreen.h"
 #include "app/capture/CaptureSession.h"
 #include "app/desktop/Desktop.h"
-#include "app/desktop/ScreenGrab.h"
 #include "app/process/CaptureOverlay.h"
-#include "gx/GxGraphics.h"
 #include "support/ResourceCounters.h"
 
 namespace {
@@ -183,11 +181,7 @@ SoakRow Measure(int captures, double msPerCapture) {
 }  // namespace
 
 SoakResults RunSoak(int captures, int every, const std::string& saveDir) {
-  ScreenSnapshotSource = [](GxGraphics& frozen) {
-    TakeScreenSnapshot(frozen);
-    PaintSyntheticScreen(frozen.GetSurfaceBits());
-    return true;
-  };
+  FreezeSyntheticScreen();
   SoakResults results;
   results.gdiSource = ResourceCounters().gdiSource;
   results.userSource = ResourceCounters().userSource;

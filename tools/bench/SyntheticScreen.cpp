@@ -1,5 +1,8 @@
 #include "SyntheticScreen.h"
 
+#include "app/desktop/ScreenGrab.h"
+#include "gx/GxGraphics.h"
+
 // Red runs through 200 values along a row, green through 210 down the columns, blue along a
 // diagonal through 190; counted up rather than divided, so painting a 4K screen takes a few ms.
 void PaintSyntheticScreen(const SurfaceBits& surface) {
@@ -14,4 +17,12 @@ void PaintSyntheticScreen(const SurfaceBits& surface) {
       if (blue >= 190) blue -= 190;
     }
   }
+}
+
+void FreezeSyntheticScreen() {
+  ScreenSnapshotSource = [](GxGraphics& frozen) {
+    TakeScreenSnapshot(frozen);
+    PaintSyntheticScreen(frozen.GetSurfaceBits());
+    return true;
+  };
 }

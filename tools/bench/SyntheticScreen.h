@@ -6,3 +6,8 @@
 
 // Paints the picture over the whole surface, every pixel opaque.
 void PaintSyntheticScreen(const SurfaceBits& surface);
+
+// From now on every capture freezes the picture: the program still takes its own copy of the
+// screen, which is part of opening, and the picture is painted over it (a few ms more, counted in
+// opening too).
+void FreezeSyntheticScreen();
