@@ -144,9 +144,9 @@ def make_tools_strip():
 
 # ---------------------------------------------------------------- context menu
 
-# The menu images: 151 x 250, 22-pixel rows starting at these image y values,
-# separators in image y 132-135 and 202-205.
-MENU_W, MENU_H = 151, 250
+# The menu images: 151 x 272, 22-pixel rows starting at these image y values,
+# separators in image y 132-135 and 224-227.
+MENU_W, MENU_H = 151, 272
 ROW_H = 22
 MENU_ROWS = [
     (0, "rect", "矩形工具"),
@@ -158,10 +158,11 @@ MENU_ROWS = [
     (136, "reselect", "重新选择截图区域"),
     (158, "check", "完成截图"),
     (180, "save", "保存"),
-    (206, "hide_toolbar", "隐藏编辑工具栏"),
-    (228, "cancel", "退出截图"),
+    (202, "pin", "钉在屏幕上"),
+    (228, "hide_toolbar", "隐藏编辑工具栏"),
+    (250, "cancel", "退出截图"),
 ]
-MENU_SEPARATORS = [133, 203]  # the 1-pixel line inside bands 132-135 and 202-205
+MENU_SEPARATORS = [133, 225]  # the 1-pixel line inside bands 132-135 and 224-227
 MENU_ICON_X = 6
 MENU_TEXT_X = 30
 MENU_SEPARATOR_COLOR = (218, 218, 218, 255)

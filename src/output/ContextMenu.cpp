@@ -17,7 +17,7 @@ struct MenuRow {
 // Bands relative to the menu's top; a y on a shared boundary belongs to the upper row.
 constexpr MenuRow kRows[] = {
     {1, 2, 24},     {2, 24, 46},    {3, 46, 68},    {4, 68, 90},   {5, 90, 112},  {6, 112, 134},
-    {7, 138, 160},  {8, 160, 182},  {9, 182, 204},  {10, 208, 230}, {11, 230, 252},
+    {7, 138, 160},  {8, 160, 182},  {9, 182, 204},  {10, 204, 226}, {11, 230, 252}, {12, 252, 274},
 };
 
 ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 153, row.firstY + 22}; }
@@ -25,11 +25,13 @@ ScreenRect RowHighlight(const MenuRow& row) { return ScreenRect{2, row.firstY, 1
 }  // namespace
 
 POINT MenuOrigin(int x, int y, int screenWidth, int screenHeight) {
-  const double right = static_cast<double>(x + 159) - static_cast<double>(screenWidth - 10);
-  const double down = static_cast<double>(y + 260) - static_cast<double>(screenHeight - 10);
+  // 4 pixels from the cursor; flipped, it ends 4 pixels left of it and 2 above it.
+  const int across = kMenuSurfaceWidth + 4, down = kMenuSurfaceHeight + 4;
+  const double pastRight = static_cast<double>(x + across) - static_cast<double>(screenWidth - 10);
+  const double pastBottom = static_cast<double>(y + down) - static_cast<double>(screenHeight - 10);
   POINT origin;
-  origin.x = static_cast<LONG>(right > 1e-7 ? x - 159.0 : x + 4.0);
-  origin.y = static_cast<LONG>(down > 1e-7 ? y - 258.0 : y + 4.0);
+  origin.x = static_cast<LONG>(pastRight > 1e-7 ? x - static_cast<double>(across) : x + 4.0);
+  origin.y = static_cast<LONG>(pastBottom > 1e-7 ? y - static_cast<double>(down - 2) : y + 4.0);
   return origin;
 }
 

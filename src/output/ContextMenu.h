@@ -1,7 +1,7 @@
 #pragma once
 // The overlay's right-button menu, drawn from two images beside the cursor. Its rows arm the
-// annotation tools, undo, reselect, finish, save, hide the toolbar or leave. What it draws and
-// where a point falls depend only on what it is given.
+// annotation tools, undo, reselect, finish, save, pin the selection, hide the toolbar or leave.
+// What it draws and where a point falls depend only on what it is given.
 
 #include <windows.h>
 
@@ -14,13 +14,13 @@ class GxImage;
 
 struct MenuHit {
   bool found = false;
-  int row = 0;            // 1..11
+  int row = 0;            // 1..12
   ScreenRect highlight;   // in menu coordinates
 };
 
 // The size of the menu's surface.
 constexpr int kMenuSurfaceWidth = 155;
-constexpr int kMenuSurfaceHeight = 256;
+constexpr int kMenuSurfaceHeight = 278;
 
 // Top-left of a menu opened with the cursor at (x, y) on a screen of the given size.
 POINT MenuOrigin(int x, int y, int screenWidth, int screenHeight);
@@ -43,5 +43,6 @@ constexpr int kMenuUndo = 6;
 constexpr int kMenuReselect = 7;
 constexpr int kMenuFinish = 8;
 constexpr int kMenuSave = 9;
-constexpr int kMenuHideTools = 10;
-constexpr int kMenuExit = 11;
+constexpr int kMenuPin = 10;
+constexpr int kMenuHideTools = 11;
+constexpr int kMenuExit = 12;

@@ -270,16 +270,16 @@ TEST_F(AnnotationTest, MenuRowsArmUndoAndHideTheTools) {
   EXPECT_TRUE(Session().annotations.Kept().Empty());
 
   const ScreenRect toolbar = State().ToolbarRect;
-  chooseRow(219);  // hide the tools
+  chooseRow(241);  // hide the tools
   EXPECT_EQ(State().ToolbarRect, ScreenRect{});
   EXPECT_EQ(State().StyleBarRect, ScreenRect{});
   EXPECT_TRUE(CloseTo(Canvas(toolbar.left + 8, toolbar.top + 12), Dimmed(ScreenColour(toolbar.left + 8, toolbar.top + 12))));
   Click(toolbar.left + 17 + 26, toolbar.top + 12);  // where the ellipse button was
   EXPECT_EQ(Session().annotations.Armed(), ToolKind::Ellipse) << "no hit zone left";
-  chooseRow(219);
+  chooseRow(241);
   EXPECT_EQ(State().ToolbarRect, toolbar) << "chosen again: shown";
 
-  chooseRow(219);
+  chooseRow(241);
   Drag(kSelection.right, kSelection.bottom, 610, 460);  // a resize's release brings them back
   EXPECT_NE(State().ToolbarRect, ScreenRect{});
 }

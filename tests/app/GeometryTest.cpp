@@ -138,8 +138,8 @@ TEST(MenuPlacement, FlipsOnlyPastTheThresholds) {
   EXPECT_EQ(MenuOrigin(w - 170, 100, w, h).x, w - 170 + 4);
   EXPECT_EQ(MenuOrigin(w - 169, 100, w, h).x, w - 169 + 4);  // x + 159 = W − 10: not past
   EXPECT_EQ(MenuOrigin(w - 168, 100, w, h).x, w - 168 - 159);
-  EXPECT_EQ(MenuOrigin(100, h - 270, w, h).y, h - 270 + 4);
-  EXPECT_EQ(MenuOrigin(100, h - 269, w, h).y, h - 269 - 258);  // y + 260 = H − 9
+  EXPECT_EQ(MenuOrigin(100, h - 292, w, h).y, h - 292 + 4);
+  EXPECT_EQ(MenuOrigin(100, h - 291, w, h).y, h - 291 - 280);  // y + 282 = H − 9
   EXPECT_EQ(MenuOrigin(5, 5, 100, 100).x, 5 - 159) << "no clamping near the top-left corner";
 }
 
@@ -150,9 +150,13 @@ TEST(MenuRows, SharedBoundariesBelongToTheUpperRow) {
   EXPECT_FALSE(MenuRowAt(10, 135).found);
   EXPECT_EQ(MenuRowAt(10, 138).row, 7);
   EXPECT_EQ(MenuRowAt(10, 160).row, 7);
-  EXPECT_EQ(MenuRowAt(10, 206).found, false);
-  EXPECT_EQ(MenuRowAt(10, 252).row, 11);
-  EXPECT_FALSE(MenuRowAt(10, 253).found);
+  EXPECT_EQ(MenuRowAt(10, 204).row, 9);
+  EXPECT_EQ(MenuRowAt(10, 205).row, 10);
+  EXPECT_EQ(MenuRowAt(10, 226).row, 10);
+  EXPECT_FALSE(MenuRowAt(10, 228).found);
+  EXPECT_EQ(MenuRowAt(10, 230).row, 11);
+  EXPECT_EQ(MenuRowAt(10, 274).row, 12);
+  EXPECT_FALSE(MenuRowAt(10, 275).found);
   EXPECT_FALSE(MenuRowAt(10, 1).found);
   EXPECT_FALSE(MenuRowAt(1, 50).found);
   EXPECT_FALSE(MenuRowAt(154, 50).found);

@@ -37,8 +37,9 @@ int FromEnvironment(const char* name, int fallback) {
 constexpr int kToolbarDx[] = {17, 43, 69, 95, 121, 151, 181, 207, 251, 294};
 // The tools box's (dx of each button's middle).
 constexpr int kToolsBoxDx[] = {17, 43, 69, 95, 121};
-// The menu's rows (dy of each row's middle).
-constexpr int kMenuDy[] = {13, 35, 57, 79, 101, 123, 149, 171, 193, 219, 241};
+// The menu's rows (dy of each row's middle), but for pinning: a pin outlives the capture, and
+// PinTest drives it.
+constexpr int kMenuDy[] = {13, 35, 57, 79, 101, 123, 149, 171, 193, 241, 263};
 constexpr WPARAM kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_RETURN, VK_ESCAPE, 'Z', 'Y', 'C', 'S',
                             VK_BACK, VK_DELETE, VK_HOME, VK_END,
                             VK_SHIFT, 'R', 'E', 'A', 'L', 'P', 'H', 'T', 'M', 'B', 'N'};  // the tools' keys

@@ -104,6 +104,20 @@ TEST_F(PinTest, F3PinsTheSelectionsOwnPixelsWhereTheyWereTaken) {
   EXPECT_EQ(MismatchedPinPixels(pin, POINT{200, 150}), 0);
 }
 
+TEST_F(PinTest, TheMenusPinRowPinsTheSelectionUnderTheMenu) {
+  Select(200, 150, 330, 240);
+  RightClick(250, 200);  // the menu opens over the selection's lower right part
+  const ScreenRect menu = State().MenuRect;
+  MoveTo(menu.left + 60, menu.top + 215);
+  EXPECT_EQ(Canvas(menu.left + 140, menu.top + 215), RGB(175, 229, 255)) << "the row lights up";
+  Press(menu.left + 60, menu.top + 215);
+  EXPECT_FALSE(TheOverlay().IsLoaded()) << "pinning ends the capture";
+  ASSERT_EQ(Pins().Count(), 1u);
+  const PinWindow& pin = Pins().At(0);
+  EXPECT_EQ(pin.ImagePlace(), (ScreenRect{200, 150, 330, 240}));
+  EXPECT_EQ(MismatchedPinPixels(pin, POINT{200, 150}), 0) << "the menu is no part of the pin";
+}
+
 TEST_F(PinTest, WheelZoomsAroundTheCursorAndCtrlWheelFadesWithinLimits) {
   PinWindow& pin = PinSelection(200, 150, 330, 240);
   const POINT anchor{250, 200};  // image pixel (50, 50)

@@ -40,7 +40,7 @@ constexpr std::int64_t kHeapMargin = 128 * 1024;
 
 // Toolbar buttons (x offsets inside the toolbar) and context-menu rows (y offsets in the menu).
 constexpr int kSaveButtonDx = 181, kCancelButtonDx = 251, kFinishButtonDx = 294;
-constexpr int kReselectRowDy = 150, kFinishRowDy = 170, kExitRowDy = 240;
+constexpr int kReselectRowDy = 150, kFinishRowDy = 170, kExitRowDy = 263;
 
 enum class Ending {
   DoubleClick, Escape, FinishButton, CancelButton, MenuFinish, MenuExit, RightClicksOutside,

@@ -60,7 +60,7 @@ TEST_F(OverlayTest, TheMenuHighlightsTheRowUnderTheCursor) {
   Select(400, 100, 600, 300);
   RightClick(450, 150);
   const ScreenRect menu = State().MenuRect;
-  EXPECT_EQ(menu, (ScreenRect{454, 154, 454 + 155, 154 + 256}));
+  EXPECT_EQ(menu, (ScreenRect{454, 154, 454 + 155, 154 + 278}));
   const int x = menu.left + 140, y = menu.top + 35;  // row 2, right of its text
   EXPECT_EQ(Canvas(x, y), RGB(255, 255, 255)) << "no highlight yet";
   MoveTo(menu.left + 60, menu.top + 30);
@@ -75,8 +75,8 @@ TEST_F(OverlayTest, TheMenuHighlightsTheRowUnderTheCursor) {
 
   RightClick(450, 150);
   ASSERT_EQ(State().MenuRect, menu);
-  MoveTo(menu.left + 60, menu.top + 240);
-  Press(menu.left + 60, menu.top + 240);  // row 11: leave
+  MoveTo(menu.left + 60, menu.top + 263);
+  Press(menu.left + 60, menu.top + 263);  // row 12: leave
   EXPECT_FALSE(TheOverlay().IsLoaded());
 }
 

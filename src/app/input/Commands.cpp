@@ -39,7 +39,7 @@ constexpr CodeCommand kToolbarCommands[] = {
 constexpr CodeCommand kMenuCommands[] = {
     {1, Command::ArmRectangle}, {2, Command::ArmEllipse}, {3, Command::ArmArrow}, {4, Command::ArmBrush},
     {5, Command::ArmText},      {6, Command::Undo},       {7, Command::Reselect}, {8, Command::Finish},
-    {9, Command::Save},         {10, Command::HideTools}, {11, Command::Cancel},
+    {9, Command::Save},         {10, Command::Pin},       {11, Command::HideTools}, {12, Command::Cancel},
 };
 
 constexpr CodeCommand kToolKeys[] = {

@@ -30,7 +30,7 @@ enum class Command {
 };
 
 // The commands of the toolbar's buttons (1 to 11, the tools box's 12 to 16) and of the menu's
-// rows (1 to 11), by their codes; none for a code without one.
+// rows (1 to 12), by their codes; none for a code without one.
 std::optional<Command> ToolbarCommand(int code);
 std::optional<Command> MenuCommand(int row);
 
