@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kPasses = 3;
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
 // Running sums of the three colour bytes of a window of pixels.
@@ -95,8 +94,8 @@ void Blur(PixelBlock& block, int radius) {
   const int width = block.Width(), height = block.Height();
   if (radius < 1 || width <= 0 || height <= 0) return;
   std::vector<std::uint32_t> line;
-  for (int pass = 0; pass < kPasses; ++pass)
+  for (int pass = 0; pass < kBlurPasses; ++pass)
     for (int y = 0; y < height; ++y) RowPass(block.Row(y), width, radius, line);
   ColumnPass columns(width, radius);
-  for (int pass = 0; pass < kPasses; ++pass) columns.Run(block);
+  for (int pass = 0; pass < kBlurPasses; ++pass) columns.Run(block);
 }

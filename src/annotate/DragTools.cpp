@@ -7,6 +7,7 @@
 
 #include "annotate/DragTools.h"
 #include "annotate/Redaction.h"
+#include "annotate/RedactionCache.h"
 
 namespace {
 
@@ -36,6 +37,27 @@ bool Draws(const Redaction& shape) {
   return !IsRectEmpty(&rect);
 }
 
+// What a shape under way keeps from one redraw to the next: an outline nothing, a redaction what
+// it redacted (see RedactionCache.h).
+struct NoWorkCache {
+  void Forget() {}
+};
+template <typename Spanned>
+struct WorkCache {
+  using Type = NoWorkCache;
+};
+template <>
+struct WorkCache<Redaction> {
+  using Type = RedactionCache;
+};
+
+void DrawWorking(GxGraphics& target, const OutlineShape& shape, const PictureBelow* below, NoWorkCache&) {
+  DrawShape(target, shape, below);
+}
+void DrawWorking(GxGraphics& target, const Redaction& shape, const PictureBelow* below, RedactionCache& cache) {
+  if (below && below->screen.bits) DrawRedacted(target, cache.Redacted(shape, *below));
+}
+
 // A shape spanned by the press point and the cursor (OutlineShape, Redaction).
 template <typename Spanned>
 class SpanTool : public AnnotationTool {
@@ -43,6 +65,7 @@ class SpanTool : public AnnotationTool {
   explicit SpanTool(Spanned blank) : blank_(blank) {}
 
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
+    cache_.Forget();
     shape_ = blank_;
     shape_->from = shape_->to = at;
     shape_->style = style;
@@ -62,12 +85,13 @@ class SpanTool : public AnnotationTool {
   bool Working() const override { return shape_ && Draws(*shape_); }
   std::vector<RECT> WorkParts() const override { return Working() ? ShapeParts(*shape_) : std::vector<RECT>{}; }
   void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const override {
-    if (Working()) DrawShape(target, *shape_, below);
+    if (Working()) DrawWorking(target, *shape_, below, cache_);
   }
 
  private:
   Spanned blank_;
   std::optional<Spanned> shape_;
+  mutable typename WorkCache<Spanned>::Type cache_;
 };
 
 // A line through every point the cursor passes (BrushStroke, HighlightStroke).

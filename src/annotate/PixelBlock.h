@@ -23,7 +23,9 @@ struct PixelBlock {
 // becomes one opaque colour: the rounded average of its pixels. So neighbouring mosaics line up
 // and no detail smaller than a cell survives.
 void Mosaic(PixelBlock& block, int cell);
-// Three passes of a box blur of `radius` each way, first along the rows, then along the columns:
-// near enough to a Gaussian, and as costly for any radius. Samples beyond the block's edges repeat
-// its edge pixels, so nothing outside it bleeds in. The result is opaque.
+// kBlurPasses passes of a box blur of `radius` each way, first along the rows, then along the
+// columns: near enough to a Gaussian, and as costly for any radius. Samples beyond the block's
+// edges repeat its edge pixels, so nothing outside it bleeds in. The result is opaque; a pixel
+// of it depends on nothing farther than kBlurPasses × radius from it along either axis.
+constexpr int kBlurPasses = 3;
 void Blur(PixelBlock& block, int radius);

@@ -97,11 +97,15 @@ void Redact(const Redaction& redaction, PixelBlock& block) {
 }
 
 void DrawRedaction(GxGraphics& target, const Redaction& redaction, const PictureBelow* below) {
-  if (!below || !below->screen.bits) return;
-  const std::optional<TargetPixels> pixels = PixelsOf(target);
-  if (!pixels) return;
+  if (!below || !below->screen.bits || !PixelsOf(target)) return;
   PixelBlock block = PictureUnder(*below, RedactionRect(redaction));
   Redact(redaction, block);
+  DrawRedacted(target, block);
+}
+
+void DrawRedacted(GxGraphics& target, const PixelBlock& block) {
+  const std::optional<TargetPixels> pixels = PixelsOf(target);
+  if (!pixels) return;
   // Only the part the target holds is written, but all of the rectangle counted.
   const RECT shown = Intersection(block.area, pixels->ScreenArea());
   for (LONG y = shown.top; y < shown.bottom; ++y)

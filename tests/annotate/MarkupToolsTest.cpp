@@ -291,3 +291,46 @@ TEST(StepNumbers, DigitsInAContrastingColourStayInsideTheCircleUpTo999) {
     }
   }
 }
+
+// A mosaic or a blur under way is redrawn on every move from what it redacted at the move
+// before; searched over random drags (growing, shrinking, crossing the press point, reaching off
+// the picture), sizes and kinds, it must show exactly what redacting the whole rectangle afresh
+// shows. The same two tools make every drag, each over a new picture of the same size, so a
+// drag that took the last one's pixels for its own would show.
+TEST(Redaction, ARedactionUnderWayShowsWhatRedactingItAfreshShows) {
+  std::mt19937 random(2026);
+  std::unique_ptr<AnnotationTool> tools[] = {MakeTool(ToolKind::Mosaic), MakeTool(ToolKind::Blur)};
+  const auto coordinate = [&](LONG low, LONG span) { return static_cast<float>(low + static_cast<LONG>(random() % span)); };
+  for (int drag = 0; drag < 40; ++drag) {
+    const int width = 150, height = 110;
+    const POINT origin{static_cast<LONG>(random() % 61) - 30, static_cast<LONG>(random() % 61) - 30};
+    const LONG inkX = origin.x + static_cast<LONG>(random() % 100), inkY = origin.y + static_cast<LONG>(random() % 80);
+    Picture picture(width, height, origin, RECT{inkX, inkY, inkX + 30, inkY + 20}, random);
+    const bool blur = random() % 2;
+    AnnotationTool* tool = tools[blur].get();
+    const AnnotationStyle style{0xFF000000, static_cast<int>(random() % kStyleSizes)};
+    const GxPointF press{coordinate(origin.x - 10, width + 20), coordinate(origin.y - 10, height + 20)};
+    tool->Press(press, style);
+    GxPointF to = press;
+    for (int move = 0; move < 14; ++move) {
+      if (random() % 3 == 0) {
+        to = GxPointF{coordinate(origin.x - 20, width + 40), coordinate(origin.y - 20, height + 40)};
+      } else {  // a step of a few pixels, as the mouse makes
+        to = GxPointF{to.x + static_cast<float>(static_cast<int>(random() % 25) - 12),
+                      to.y + static_cast<float>(static_cast<int>(random() % 25) - 12)};
+      }
+      tool->Move(to, false);
+      GxGraphics shown, afresh;
+      ASSERT_TRUE(shown.CreateSurface(width, height) && afresh.CreateSurface(width, height));
+      shown.TranslateTransform(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
+      afresh.TranslateTransform(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
+      tool->DrawWork(shown, &picture.below);
+      DrawShape(afresh, Redaction{blur ? RedactionKind::Blur : RedactionKind::Mosaic, press, to, style}, &picture.below);
+      const SurfaceBits a = shown.GetSurfaceBits(), b = afresh.GetSurfaceBits();
+      for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+          ASSERT_EQ(Pixel(a, x, y), Pixel(b, x, y)) << "drag " << drag << " move " << move << " at " << x << "," << y;
+    }
+    tool->Release();
+  }
+}

@@ -230,6 +230,10 @@ class RedrawIdentityTest : public OverlayTest {
     drag("arrow", {{600, 420}, {500, 300}, {300, 180}, {200, 100}}, 0);
     toolbar(95, "brush");
     drag("brush", {{270, 300}, {300, 330}, {340, 280}, {380, 340}, {420, 290}, {460, 350}, {700, 300}}, 0);
+    step("mosaic key", [&] { Key('M'); });
+    drag("mosaic", {{320, 190}, {340, 200}, {480, 360}, {300, 170}, {700, 500}, {450, 320}}, 0);
+    step("blur key", [&] { Key('B'); });
+    drag("blur", {{420, 260}, {430, 275}, {470, 330}, {600, 400}, {380, 200}, {200, 120}, {560, 380}}, 0);
     toolbar(121, "text");
     step("text click", [&] { Press(280, 380); });
     step("text click up", [&] { Release(280, 380); });
@@ -268,8 +272,8 @@ class RedrawIdentityTest : public OverlayTest {
     for (const char* name : {"hide", "show"}) {
       step(std::string("menu ") + name, [&] { RightClick(400, 300); });
       const ScreenRect menu = State().MenuRect;
-      step(name, [&] { Press(menu.left + 60, menu.top + 219); });
-      step(std::string(name) + " up", [&] { Release(menu.left + 60, menu.top + 219); });
+      step(name, [&] { Press(menu.left + 60, menu.top + 241); });
+      step(std::string(name) + " up", [&] { Release(menu.left + 60, menu.top + 241); });
     }
     step("reset", [&] { RightClick(5, 5); });
     step("look", [&] { MoveTo(300, 300); });

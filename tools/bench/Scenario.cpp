@@ -48,7 +48,7 @@ class Driver {
   void TimeMoving();
   void TimeToolbarHover();
   void TimeMenuHover();
-  void ClickToolbar(int dx);
+  void Key(WPARAM key);
   void TimeAnnotating();
   void TimeFloor();
   void TimeFinish();
@@ -171,36 +171,40 @@ void Driver::TimeMenuHover() {
   Send(WM_RBUTTONUP, x, y);
   if (!State().MenuShown()) Warn("the menu did not open");
   const ScreenRect menu = State().MenuRect;
-  for (int i = 0; i < options_.moves; ++i) AddMove(hovering, MoveTo(menu.left + 80, menu.top + 3 + (i * 9) % 249));
+  const int rows = menu.Height() - 7;  // dy 3 to the last row
+  for (int i = 0; i < options_.moves; ++i) AddMove(hovering, MoveTo(menu.left + 80, menu.top + 3 + (i * 9) % rows));
   // A press off the menu closes it.
   Send(WM_LBUTTONDOWN, menu.right + 40, menu.bottom + 40, MK_LBUTTON);
   Send(WM_LBUTTONUP, menu.right + 40, menu.bottom + 40);
 }
 
-void Driver::ClickToolbar(int dx) {
-  const ScreenRect toolbar = State().ToolbarRect;
-  MoveTo(toolbar.left + dx, toolbar.top + 12);
-  Send(WM_LBUTTONDOWN, toolbar.left + dx, toolbar.top + 12, MK_LBUTTON);
-  Send(WM_LBUTTONUP, toolbar.left + dx, toolbar.top + 12);
+void Driver::Key(WPARAM key) {
+  if (!Overlay()) return;
+  SendMessageA(Overlay(), WM_KEYDOWN, key, 1);
+  SendMessageA(Overlay(), WM_KEYUP, key, 0xC0000001);
 }
 
 // Drawing inside the selection with an armed tool, over the same stretch as drawing the
-// selection: a rectangle from near its top-left corner to near its bottom-right one, then a
-// brush stroke along the same diagonal, waving across it.
+// selection: a rectangle from near its top-left corner to near its bottom-right one, a brush
+// stroke along the same diagonal, waving across it, then a mosaic and a blur spanned like the
+// rectangle (each move redacts a larger area of the picture).
 void Driver::TimeAnnotating() {
   const ScreenRect s = State().SelectionRect;
   const int x1 = s.left + (s.right - s.left) / 10, y1 = s.top + (s.bottom - s.top) / 10;
   const int x2 = s.right - (s.right - s.left) / 10, y2 = s.bottom - (s.bottom - s.top) / 10;
   const int moves = options_.moves;
   struct Tool {
-    int dx;
+    WPARAM armKey;
+    ToolKind kind;
     const char *key, *label;
   };
-  for (const Tool& tool : {Tool{17, "annotate-rectangle", "annotate: rectangle"},
-                           Tool{95, "annotate-brush", "annotate: brush"}}) {
-    ClickToolbar(tool.dx);
-    if (Session().annotations.Armed() == ToolKind::None) Warn("no tool was armed");
-    const bool wave = tool.dx == 95;
+  for (const Tool& tool : {Tool{'R', ToolKind::Rectangle, "annotate-rectangle", "annotate: rectangle"},
+                           Tool{'P', ToolKind::Brush, "annotate-brush", "annotate: brush"},
+                           Tool{'M', ToolKind::Mosaic, "annotate-mosaic", "annotate: mosaic"},
+                           Tool{'B', ToolKind::Blur, "annotate-blur", "annotate: blur"}}) {
+    Key(tool.armKey);
+    if (Session().annotations.Armed() != tool.kind) Warn("the tool's key armed no such tool");
+    const bool wave = tool.kind == ToolKind::Brush;
     Samples& drawing = Row(tool.key, tool.label);
     MoveTo(x1, y1);
     Send(WM_LBUTTONDOWN, x1, y1, MK_LBUTTON);
@@ -212,7 +216,7 @@ void Driver::TimeAnnotating() {
     }
     Send(WM_LBUTTONUP, x2, y2);
   }
-  if (Session().annotations.Kept().Shapes().size() != 2) Warn("annotating kept no rectangle and stroke");
+  if (Session().annotations.Kept().Shapes().size() != 4) Warn("annotating kept not one shape for each tool");
 }
 
 // What the platform costs whatever the program does, measured on the open overlay's own canvas:
