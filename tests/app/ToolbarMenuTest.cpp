@@ -10,6 +10,7 @@
 #include "app/process/CaptureOverlay.h"
 #include "app/desktop/Desktop.h"
 #include "app/desktop/ScreenGrab.h"
+#include "output/ContextMenu.h"
 #include "support/OverlayFixture.h"
 
 namespace {
@@ -61,6 +62,8 @@ TEST_F(OverlayTest, TheMenuHighlightsTheRowUnderTheCursor) {
   RightClick(450, 150);
   const ScreenRect menu = State().MenuRect;
   EXPECT_EQ(menu, (ScreenRect{454, 154, 454 + 155, 154 + 278}));
+  // The artwork carries the rows the hit test knows (a stale image would light the wrong text).
+  EXPECT_EQ(Session().images.MenuImage()->GetHeight(), kMenuSurfaceHeight - 6);
   const int x = menu.left + 140, y = menu.top + 35;  // row 2, right of its text
   EXPECT_EQ(Canvas(x, y), RGB(255, 255, 255)) << "no highlight yet";
   MoveTo(menu.left + 60, menu.top + 30);
