@@ -1,5 +1,7 @@
 #include "app/canvas/FrameDamage.h"
 
+#include <algorithm>
+
 #include "app/canvas/DimmedBase.h"
 #include "win/CommandLatch.h"
 #include "gx/GxGraphics.h"
@@ -26,6 +28,13 @@ RECT SurfaceRect(const GxGraphics& surface) {
 }
 
 bool IsEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
+
+void FillPixels(const SurfaceBits& canvas, const RECT& rect, std::uint32_t colour) {
+  for (LONG y = rect.top; y < rect.bottom; ++y) {
+    std::uint32_t* row = canvas.Row(y);
+    if (row) std::fill(row + rect.left, row + rect.right, colour);
+  }
+}
 
 // A blend can be cut into parts when its source rectangle lies wholly on the source: then each
 // pixel's result depends only on the source and canvas pixel, not on the rest of the blend.
@@ -210,6 +219,23 @@ void FrameCanvas::Blend(const GxGraphics& surface, int x, int y, int alpha, bool
   }
   Forget();
   BlendRect(surface, rect, POINT{x, y}, alpha, perPixelAlpha);
+}
+
+void FrameCanvas::Fill(const std::vector<RECT>& rects, std::uint32_t colour) {
+  Region area;
+  for (const RECT& rect : rects) area.Add(rect);
+  area.IntersectWith(Region(Whole()));
+  const bool tracking = Tracking();
+  if (tracking) {
+    Settle(area);
+    pushed_.Keep(area, canvas_.GetSurfaceDC());
+  } else {
+    Forget();
+  }
+  GdiFlush();  // blends GDI may still hold back land first
+  const SurfaceBits canvas = canvas_.GetSurfaceBits();
+  for (const RECT& rect : area.Rects()) FillPixels(canvas, rect, colour);
+  if (tracking) Drawn(area);
 }
 
 void FrameCanvas::ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer) {

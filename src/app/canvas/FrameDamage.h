@@ -16,6 +16,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "app/canvas/PushedPixels.h"
@@ -54,6 +55,8 @@ class FrameCanvas {
   void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer);
   // The layer of ShowAnnotated changed within `rect` (canvas pixels).
   void AnnotationsChanged(const RECT& rect);
+  // Opaque rectangles of one colour (a premultiplied pixel) on the canvas.
+  void Fill(const std::vector<RECT>& rects, std::uint32_t colour);
   // A whole surface blended onto the canvas at (x, y).
   void Blend(const GxGraphics& surface, int x, int y, int alpha, bool perPixelAlpha);
   // Pushes the canvas to the overlay window. A push asked for from inside a push (the system
