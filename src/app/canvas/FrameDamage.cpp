@@ -96,6 +96,7 @@ void FrameCanvas::Forget() {
   base_.Clear();
   showsFrozen_.Clear();
   annotated_.Clear();
+  worked_.Clear();
   owed_.Clear();
   pushAll_ = true;
 }
@@ -118,6 +119,7 @@ void FrameCanvas::Settle(const Region& area) {
   owed_.Remove(due);
   showsFrozen_.Remove(due);
   annotated_.Remove(due);
+  worked_.Remove(due);
   base_.Add(due);
 }
 
@@ -129,7 +131,7 @@ Region FrameCanvas::Clipped(const RECT& rect) const {
 
 // The frozen layer copied over `rect`, and the annotation layer blended over it when there is
 // one: the result does not depend on what was there, so neither an owed base nor pixels that
-// already show the same need any work.
+// already show the same need any work. Where the shape under way is shown as it is, it stays.
 void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   if (!Divisible(frozen_, rect) || (layer && !Divisible(*layer, rect))) {
     BlendWhole(frozen_, rect, POINT{0, 0}, 255, false);
@@ -140,6 +142,7 @@ void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   Region area = Clipped(rect);
   Region work = area.Copy();
   work.Remove(shows);
+  work.Remove(worked_);
   pushed_.Keep(work, canvas_.GetSurfaceDC());
   const SurfaceBits canvas = canvas_.GetSurfaceBits();
   const SurfaceBits pixels = frozen_.GetSurfaceBits();
@@ -149,6 +152,7 @@ void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   }
   owed_.Remove(area);
   base_.Remove(area);
+  area.Remove(worked_);
   showsFrozen_.Remove(area);
   annotated_.Remove(area);
   shows.Add(area);
@@ -186,6 +190,7 @@ void FrameCanvas::Drawn(const Region& area) {
   base_.Remove(area);
   showsFrozen_.Remove(area);
   annotated_.Remove(area);
+  worked_.Remove(area);
 }
 
 // Pays what is owed; the rectangle that changed since the last push (empty when none).
@@ -251,7 +256,28 @@ void FrameCanvas::ShowAnnotated(int x, int y, int width, int height, const GxGra
 
 // The annotation layer changed in `rect`: the canvas shows its old pixels there.
 void FrameCanvas::AnnotationsChanged(const RECT& rect) {
-  if (Tracking()) annotated_.Remove(Region(rect));
+  if (!Tracking()) return;
+  annotated_.Remove(Region(rect));
+  worked_.Remove(Region(rect));
+}
+
+void FrameCanvas::BlendWork(const GxGraphics& surface, int x, int y) {
+  Blend(surface, x, y, 255, true);
+  if (Tracking()) worked_.Add(Clipped(Rect(x, y, surface.GetSurfaceWidth(), surface.GetSurfaceHeight())));
+}
+
+void FrameCanvas::WorkChanged(const std::optional<RECT>& rect) {
+  if (rect) {
+    worked_.Remove(Region(*rect));
+  } else {
+    worked_.Clear();
+  }
+}
+
+Region FrameCanvas::WorkToDraw(const Region& area) const {
+  Region draw = area.Copy();
+  draw.Remove(worked_);
+  return draw;
 }
 
 bool FrameCanvas::Present() {
