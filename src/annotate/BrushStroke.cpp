@@ -50,6 +50,16 @@ std::vector<RECT> StrokeParts(const BrushStroke& stroke) {
   return CurveParts(StrokeCurve(stroke.points), InkMargin(stroke.style));
 }
 
+RECT StrokeTailBounds(const BrushStroke& stroke, size_t segments) {
+  return CurveTailBounds(StrokeCurve(stroke.points), segments, InkMargin(stroke.style));
+}
+
+RECT CurveTailBounds(const std::vector<GxPointF>& curve, size_t segments, int margin) {
+  const size_t total = (curve.size() - 1) / 3;
+  const size_t first = total - std::min(segments, total);
+  return BoundsAround(std::vector<GxPointF>(curve.begin() + 3 * first, curve.end()), margin);
+}
+
 std::vector<RECT> CurveParts(const std::vector<GxPointF>& curve, int margin) {
   const size_t segments = (curve.size() - 1) / 3;
   const size_t perPart = std::max(kMinSegmentsPerPart, (segments + kPartsPerStroke - 1) / kPartsPerStroke);

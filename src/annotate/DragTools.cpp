@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "annotate/DragTools.h"
+#include "annotate/BrushStroke.h"
+#include "annotate/HighlightStroke.h"
 #include "annotate/Redaction.h"
 #include "annotate/RedactionCache.h"
 
@@ -100,16 +103,26 @@ class PathTool : public AnnotationTool {
  public:
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
     stroke_ = Stroke{{at}, style};
+    changes_.reset();
     return std::nullopt;
   }
+  // A new point bends the segment before it (its second control point looks ahead to the new
+  // point) and adds one: nothing earlier changes. A segment more on each side is room to spare.
   void Move(GxPointF to, bool) override {
-    if (stroke_ && !Same(stroke_->points.back(), to)) stroke_->points.push_back(to);
+    if (!stroke_ || Same(stroke_->points.back(), to)) return;
+    const RECT before = StrokeTailBounds(*stroke_, 2);
+    stroke_->points.push_back(to);
+    if (!changes_) return;
+    const RECT after = StrokeTailBounds(*stroke_, 3);
+    UnionRect(&*changes_, &*changes_, &before);
+    UnionRect(&*changes_, &*changes_, &after);
   }
   std::optional<Shape> Release() override { return Close(); }
   bool Pressed() const override { return stroke_.has_value(); }
   std::optional<Shape> Close() override {
     std::optional<Stroke> stroke = std::move(stroke_);
     stroke_.reset();
+    changes_.reset();
     if (!stroke || stroke->points.size() < 2) return std::nullopt;
     return Shape(std::move(*stroke));
   }
@@ -118,9 +131,11 @@ class PathTool : public AnnotationTool {
   void DrawWork(GxGraphics& target, const PictureBelow* = nullptr) const override {
     if (Working()) DrawShape(target, *stroke_);
   }
+  std::optional<RECT> TakeWorkChanges() override { return std::exchange(changes_, RECT{}); }
 
  private:
   std::optional<Stroke> stroke_;
+  std::optional<RECT> changes_;  // since the last TakeWorkChanges; nullopt: anywhere
 };
 
 }  // namespace

@@ -73,6 +73,10 @@ RECT HighlightBounds(const HighlightStroke& stroke) {
   return BoundsAround(StrokeCurve(stroke.points), Margin(stroke));
 }
 
+RECT StrokeTailBounds(const HighlightStroke& stroke, size_t segments) {
+  return CurveTailBounds(StrokeCurve(stroke.points), segments, Margin(stroke));
+}
+
 std::vector<RECT> HighlightParts(const HighlightStroke& stroke) {
   if (stroke.points.size() < 2) return {};
   return CurveParts(StrokeCurve(stroke.points), Margin(stroke));

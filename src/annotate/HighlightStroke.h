@@ -12,3 +12,5 @@ float HighlightWidth(const AnnotationStyle& style);
 void DrawHighlight(GxGraphics& target, const HighlightStroke& stroke);
 RECT HighlightBounds(const HighlightStroke& stroke);
 std::vector<RECT> HighlightParts(const HighlightStroke& stroke);
+// The pixels the last `segments` segments of the stroke may colour.
+RECT StrokeTailBounds(const HighlightStroke& stroke, size_t segments);

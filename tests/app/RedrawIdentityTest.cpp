@@ -230,6 +230,12 @@ class RedrawIdentityTest : public OverlayTest {
     drag("arrow", {{600, 420}, {500, 300}, {300, 180}, {200, 100}}, 0);
     toolbar(95, "brush");
     drag("brush", {{270, 300}, {300, 330}, {340, 280}, {380, 340}, {420, 290}, {460, 350}, {700, 300}}, 0);
+    // Long enough that its parts regroup while it grows; the highlighter crosses it.
+    std::vector<POINT> wave;
+    for (int i = 0; i <= 32; ++i) wave.push_back(POINT{270 + i * 12, 260 + (i % 4 - 2) * 17 + i});
+    drag("long brush", wave, 0);
+    step("highlighter", [&] { Key('H'); });
+    drag("highlighter", {{280, 240}, {330, 300}, {380, 250}, {430, 310}, {480, 240}, {530, 300}}, 0);
     step("mosaic key", [&] { Key('M'); });
     drag("mosaic", {{320, 190}, {340, 200}, {480, 360}, {300, 170}, {700, 500}, {450, 320}}, 0);
     step("blur key", [&] { Key('B'); });

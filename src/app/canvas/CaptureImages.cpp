@@ -3,6 +3,7 @@
 #include "app/canvas/EmbeddedAssets.h"
 #include "app/canvas/RedrawMode.h"
 #include "app/canvas/Resources.h"
+#include "gx/LabelFont.h"
 #include "gx/GxBitmap.h"
 #include "output/CropAndEncode.h"
 
@@ -62,6 +63,14 @@ SurfaceUse CaptureImages::DrawnSurface(const std::string& slot, const std::strin
     kept = DrawnLook{look, std::move(fresh)};
   }
   return SurfaceUse(*kept.surface);
+}
+
+const GxFont& CaptureImages::LabelFont() {
+  if (!labelFont_) {
+    labelFont_ = std::make_unique<GxFont>();
+    CreateLabelFont(*labelFont_, 11);
+  }
+  return *labelFont_;
 }
 
 int CaptureImages::Measured(const std::string& slot, const std::string& look, const std::function<int()>& measure) {

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "gx/GxBitmap.h"
+#include "gx/GxFont.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxImage.h"
 #include "win/ScreenRect.h"
@@ -50,6 +51,10 @@ class CaptureImages {
   // the drawn surfaces.
   int Measured(const std::string& slot, const std::string& look, const std::function<int()>& measure);
 
+  // The font of the size label and the magnifier's texts, made at its first use: finding its face
+  // costs more than writing with it.
+  const GxFont& LabelFont();
+
   // The screen copy taken when the overlay opened: a view of the frozen layer's own pixels (the
   // screen copy at 1:1), so no second copy of the screen is held.
   ImageUse ScreenImage();
@@ -76,6 +81,7 @@ class CaptureImages {
   GxGraphics& frozen_;
   std::map<std::string, DrawnLook> drawn_;  // by slot
   std::map<std::string, std::pair<std::string, int>> measured_;  // by slot: the look and its number
+  std::unique_ptr<GxFont> labelFont_;
   std::unique_ptr<GxBitmap> screen_;
   std::unique_ptr<GxImage> strip_, toolsStrip_, menu_;
   std::map<std::pair<int, int>, std::unique_ptr<GxImage>> highlights_;  // by the row's left, top

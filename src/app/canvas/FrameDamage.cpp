@@ -1,5 +1,7 @@
 #include "app/canvas/FrameDamage.h"
 
+#include <algorithm>
+
 #include "app/canvas/DimmedBase.h"
 #include "win/CommandLatch.h"
 #include "gx/GxGraphics.h"
@@ -26,6 +28,13 @@ RECT SurfaceRect(const GxGraphics& surface) {
 }
 
 bool IsEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
+
+void FillPixels(const SurfaceBits& canvas, const RECT& rect, std::uint32_t colour) {
+  for (LONG y = rect.top; y < rect.bottom; ++y) {
+    std::uint32_t* row = canvas.Row(y);
+    if (row) std::fill(row + rect.left, row + rect.right, colour);
+  }
+}
 
 // A blend can be cut into parts when its source rectangle lies wholly on the source: then each
 // pixel's result depends only on the source and canvas pixel, not on the rest of the blend.
@@ -87,6 +96,7 @@ void FrameCanvas::Forget() {
   base_.Clear();
   showsFrozen_.Clear();
   annotated_.Clear();
+  worked_.Clear();
   owed_.Clear();
   pushAll_ = true;
 }
@@ -109,6 +119,7 @@ void FrameCanvas::Settle(const Region& area) {
   owed_.Remove(due);
   showsFrozen_.Remove(due);
   annotated_.Remove(due);
+  worked_.Remove(due);
   base_.Add(due);
 }
 
@@ -120,7 +131,7 @@ Region FrameCanvas::Clipped(const RECT& rect) const {
 
 // The frozen layer copied over `rect`, and the annotation layer blended over it when there is
 // one: the result does not depend on what was there, so neither an owed base nor pixels that
-// already show the same need any work.
+// already show the same need any work. Where the shape under way is shown as it is, it stays.
 void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   if (!Divisible(frozen_, rect) || (layer && !Divisible(*layer, rect))) {
     BlendWhole(frozen_, rect, POINT{0, 0}, 255, false);
@@ -131,6 +142,7 @@ void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   Region area = Clipped(rect);
   Region work = area.Copy();
   work.Remove(shows);
+  work.Remove(worked_);
   pushed_.Keep(work, canvas_.GetSurfaceDC());
   const SurfaceBits canvas = canvas_.GetSurfaceBits();
   const SurfaceBits pixels = frozen_.GetSurfaceBits();
@@ -140,6 +152,7 @@ void FrameCanvas::ShowSelection(const RECT& rect, const GxGraphics* layer) {
   }
   owed_.Remove(area);
   base_.Remove(area);
+  area.Remove(worked_);
   showsFrozen_.Remove(area);
   annotated_.Remove(area);
   shows.Add(area);
@@ -177,6 +190,7 @@ void FrameCanvas::Drawn(const Region& area) {
   base_.Remove(area);
   showsFrozen_.Remove(area);
   annotated_.Remove(area);
+  worked_.Remove(area);
 }
 
 // Pays what is owed; the rectangle that changed since the last push (empty when none).
@@ -212,6 +226,23 @@ void FrameCanvas::Blend(const GxGraphics& surface, int x, int y, int alpha, bool
   BlendRect(surface, rect, POINT{x, y}, alpha, perPixelAlpha);
 }
 
+void FrameCanvas::Fill(const std::vector<RECT>& rects, std::uint32_t colour) {
+  Region area;
+  for (const RECT& rect : rects) area.Add(rect);
+  area.IntersectWith(Region(Whole()));
+  const bool tracking = Tracking();
+  if (tracking) {
+    Settle(area);
+    pushed_.Keep(area, canvas_.GetSurfaceDC());
+  } else {
+    Forget();
+  }
+  GdiFlush();  // blends GDI may still hold back land first
+  const SurfaceBits canvas = canvas_.GetSurfaceBits();
+  for (const RECT& rect : area.Rects()) FillPixels(canvas, rect, colour);
+  if (tracking) Drawn(area);
+}
+
 void FrameCanvas::ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer) {
   const RECT rect = Rect(x, y, width, height);
   if (Tracking()) {
@@ -225,7 +256,28 @@ void FrameCanvas::ShowAnnotated(int x, int y, int width, int height, const GxGra
 
 // The annotation layer changed in `rect`: the canvas shows its old pixels there.
 void FrameCanvas::AnnotationsChanged(const RECT& rect) {
-  if (Tracking()) annotated_.Remove(Region(rect));
+  if (!Tracking()) return;
+  annotated_.Remove(Region(rect));
+  worked_.Remove(Region(rect));
+}
+
+void FrameCanvas::BlendWork(const GxGraphics& surface, int x, int y) {
+  Blend(surface, x, y, 255, true);
+  if (Tracking()) worked_.Add(Clipped(Rect(x, y, surface.GetSurfaceWidth(), surface.GetSurfaceHeight())));
+}
+
+void FrameCanvas::WorkChanged(const std::optional<RECT>& rect) {
+  if (rect) {
+    worked_.Remove(Region(*rect));
+  } else {
+    worked_.Clear();
+  }
+}
+
+Region FrameCanvas::WorkToDraw(const Region& area) const {
+  Region draw = area.Copy();
+  draw.Remove(worked_);
+  return draw;
 }
 
 bool FrameCanvas::Present() {

@@ -16,6 +16,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/canvas/PushedPixels.h"
@@ -54,6 +56,16 @@ class FrameCanvas {
   void ShowAnnotated(int x, int y, int width, int height, const GxGraphics* layer);
   // The layer of ShowAnnotated changed within `rect` (canvas pixels).
   void AnnotationsChanged(const RECT& rect);
+  // The shape under way (a stroke being drawn) over the annotated selection: blended from a
+  // surface at (x, y) of the canvas, which then shows it there until the shape changes there
+  // (WorkChanged) or something else is drawn there. Call after ShowAnnotated.
+  void BlendWork(const GxGraphics& surface, int x, int y);
+  // The shape under way changed within `rect` (canvas pixels), or anywhere with nullopt.
+  void WorkChanged(const std::optional<RECT>& rect);
+  // The part of `area` where the canvas does not show the shape under way as it is.
+  Region WorkToDraw(const Region& area) const;
+  // Opaque rectangles of one colour (a premultiplied pixel) on the canvas.
+  void Fill(const std::vector<RECT>& rects, std::uint32_t colour);
   // A whole surface blended onto the canvas at (x, y).
   void Blend(const GxGraphics& surface, int x, int y, int alpha, bool perPixelAlpha);
   // Pushes the canvas to the overlay window. A push asked for from inside a push (the system
@@ -87,6 +99,7 @@ class FrameCanvas {
   Region base_;       // shows the frozen screen under the dimming layer
   Region showsFrozen_;  // shows the frozen screen as it is
   Region annotated_;  // shows the frozen screen with the annotation layer over it
+  Region worked_;     // shows that with the shape under way over it
   Region owed_;       // the base was asked for here and not yet painted
   PushedPixels pushed_;
   bool pushAll_ = false;  // drawn the plain way since the last push

@@ -11,7 +11,6 @@
 #include "gx/GxPath.h"
 #include "gx/GxPen.h"
 #include "gx/GxSolidBrush.h"
-#include "gx/LabelFont.h"
 #include "gx/RoundedRect.h"
 
 namespace {
@@ -91,8 +90,7 @@ void DrawMagnifier(CaptureSession& session, POINT cursor) {
   panel.DrawImageRectRect(*screen, 3, 3, 118, 84, static_cast<float>(cursor.x - 14), static_cast<float>(cursor.y - 11),
                           30, 21);
 
-  GxFont font;
-  CreateLabelFont(font, 11);
+  const GxFont& font = session.images.LabelFont();
   GxSolidBrush brush;
   brush.Create(0xFFFFFFFF);
   const std::string colour = ColourLabel(panel.GetSurfacePixel(60, 44), session.state.hexColour);
