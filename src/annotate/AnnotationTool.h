@@ -42,9 +42,9 @@ class AnnotationTool {
   // A mosaic or a blur under way needs the picture below (see Redaction.h); without it, it shows
   // nothing.
   virtual void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const = 0;
-  // Where what DrawWork draws may have changed since the last call (screen pixels; empty when
-  // nowhere), so that a view may keep the rest as drawn; nullopt: anywhere.
-  virtual std::optional<RECT> TakeWorkChanges() { return std::nullopt; }
+  // Where what DrawWork draws may have changed since the last call (rectangles of screen pixels;
+  // none when nowhere), so that a view may keep the rest as drawn; nullopt: anywhere.
+  virtual std::optional<std::vector<RECT>> TakeWorkChanges() { return std::nullopt; }
 
   // A new style chosen while the tool works: an open text box takes it.
   virtual void Restyle(const AnnotationStyle&) {}

@@ -61,6 +61,36 @@ void DrawWorking(GxGraphics& target, const Redaction& shape, const PictureBelow*
   if (below && below->screen.bits) DrawRedacted(target, cache.Redacted(shape, *below));
 }
 
+// The four strips of `outer` around `inner` (which lies within it), leaving out empty ones.
+std::vector<RECT> StripsAround(const RECT& outer, const RECT& inner) {
+  std::vector<RECT> strips;
+  for (const RECT& strip : {RECT{outer.left, outer.top, outer.right, inner.top},
+                            RECT{outer.left, inner.bottom, outer.right, outer.bottom},
+                            RECT{outer.left, inner.top, inner.left, inner.bottom},
+                            RECT{inner.right, inner.top, outer.right, inner.bottom}})
+    if (!IsRectEmpty(&strip)) strips.push_back(strip);
+  return strips;
+}
+
+// Where a shape under way may look different now than it did as `shown`. An outline: anywhere.
+// A redaction: only within its filter's reach of the edges that moved (see RedactionCache.h).
+std::optional<std::vector<RECT>> ChangedSince(const OutlineShape&, const OutlineShape&) { return std::nullopt; }
+std::optional<std::vector<RECT>> ChangedSince(const Redaction& shown, const Redaction& now) {
+  const RECT before = RedactionRect(shown), after = RedactionRect(now);
+  if (EqualRect(&before, &after)) return std::vector<RECT>{};
+  const int reach = RedactionReach(now);
+  RECT kept{};
+  IntersectRect(&kept, &before, &after);
+  if (before.left != after.left) kept.left += reach;
+  if (before.top != after.top) kept.top += reach;
+  if (before.right != after.right) kept.right -= reach;
+  if (before.bottom != after.bottom) kept.bottom -= reach;
+  if (kept.left >= kept.right || kept.top >= kept.bottom) return std::nullopt;
+  std::vector<RECT> changed = StripsAround(after, kept);
+  for (const RECT& strip : StripsAround(before, kept)) changed.push_back(strip);
+  return changed;
+}
+
 // A shape spanned by the press point and the cursor (OutlineShape, Redaction).
 template <typename Spanned>
 class SpanTool : public AnnotationTool {
@@ -69,6 +99,7 @@ class SpanTool : public AnnotationTool {
 
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
     cache_.Forget();
+    shown_.reset();
     shape_ = blank_;
     shape_->from = shape_->to = at;
     shape_->style = style;
@@ -82,6 +113,7 @@ class SpanTool : public AnnotationTool {
   std::optional<Shape> Close() override {
     std::optional<Spanned> shape = shape_;
     shape_.reset();
+    shown_.reset();
     if (!shape || !Draws(*shape)) return std::nullopt;
     return Shape(*shape);
   }
@@ -90,10 +122,17 @@ class SpanTool : public AnnotationTool {
   void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const override {
     if (Working()) DrawWorking(target, *shape_, below, cache_);
   }
+  std::optional<std::vector<RECT>> TakeWorkChanges() override {
+    std::optional<std::vector<RECT>> changed;
+    if (shown_ && shape_) changed = ChangedSince(*shown_, *shape_);
+    shown_ = shape_;
+    return changed;
+  }
 
  private:
   Spanned blank_;
   std::optional<Spanned> shape_;
+  std::optional<Spanned> shown_;  // as it was at the last TakeWorkChanges
   mutable typename WorkCache<Spanned>::Type cache_;
 };
 
@@ -131,7 +170,11 @@ class PathTool : public AnnotationTool {
   void DrawWork(GxGraphics& target, const PictureBelow* = nullptr) const override {
     if (Working()) DrawShape(target, *stroke_);
   }
-  std::optional<RECT> TakeWorkChanges() override { return std::exchange(changes_, RECT{}); }
+  std::optional<std::vector<RECT>> TakeWorkChanges() override {
+    const std::optional<RECT> changes = std::exchange(changes_, RECT{});
+    if (!changes) return std::nullopt;
+    return std::vector<RECT>{*changes};
+  }
 
  private:
   std::optional<Stroke> stroke_;

@@ -103,6 +103,10 @@ void DrawRedaction(GxGraphics& target, const Redaction& redaction, const Picture
   DrawRedacted(target, block);
 }
 
+int RedactionReach(const Redaction& redaction) {
+  return redaction.kind == RedactionKind::Mosaic ? MosaicCell(redaction.style) : kBlurPasses * BlurRadius(redaction.style);
+}
+
 void DrawRedacted(GxGraphics& target, const PixelBlock& block) {
   const std::optional<TargetPixels> pixels = PixelsOf(target);
   if (!pixels) return;

@@ -24,6 +24,8 @@ RECT RedactionRect(const Redaction& redaction);
 int MosaicCell(const AnnotationStyle& style);
 // The radius of each of a blur's box passes: 4, 8 or 12 pixels.
 int BlurRadius(const AnnotationStyle& style);
+// How far from a pixel the filter looks, and so how far a moved edge changes what it gives.
+int RedactionReach(const Redaction& redaction);
 
 // The picture below over `area` (cut to the picture): the frozen screen with the layer blended
 // over it, opaque. Empty where the area lies off the picture.

@@ -21,11 +21,6 @@ bool SameSurface(const SurfaceBits& a, const SurfaceBits& b) {
          a.bottomUp == b.bottomUp;
 }
 
-// How far from a pixel the filter looks, and so how far a moved edge changes what it gives.
-int Reach(const Redaction& redaction) {
-  return redaction.kind == RedactionKind::Mosaic ? MosaicCell(redaction.style) : kBlurPasses * BlurRadius(redaction.style);
-}
-
 void CopyRect(const PixelBlock& from, PixelBlock& to, const RECT& rect) {
   for (LONG y = rect.top; y < rect.bottom; ++y)
     std::copy_n(from.Row(y - from.area.top) + (rect.left - from.area.left), rect.right - rect.left,
@@ -35,7 +30,7 @@ void CopyRect(const PixelBlock& from, PixelBlock& to, const RECT& rect) {
 }  // namespace
 
 bool RedactionCache::Continues(const Redaction& redaction, const PictureBelow& below) const {
-  return last_ && last_->kind == redaction.kind && Reach(*last_) == Reach(redaction) &&
+  return last_ && last_->kind == redaction.kind && RedactionReach(*last_) == RedactionReach(redaction) &&
          SameSurface(below_.screen, below.screen) && SameSurface(below_.layer, below.layer) &&
          below_.origin.x == below.origin.x && below_.origin.y == below.origin.y;
 }
@@ -52,7 +47,7 @@ const PixelBlock& RedactionCache::Redacted(const Redaction& redaction, const Pic
   const RECT area = Cut(RedactionRect(redaction), PictureArea(below));
   const RECT before = block_.area;
   RECT kept = Cut(area, before);
-  const int reach = Reach(redaction);
+  const int reach = RedactionReach(redaction);
   if (area.left != before.left) kept.left += reach;
   if (area.top != before.top) kept.top += reach;
   if (area.right != before.right) kept.right -= reach;

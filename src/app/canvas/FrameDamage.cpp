@@ -266,12 +266,12 @@ void FrameCanvas::BlendWork(const GxGraphics& surface, int x, int y) {
   if (Tracking()) worked_.Add(Clipped(Rect(x, y, surface.GetSurfaceWidth(), surface.GetSurfaceHeight())));
 }
 
-void FrameCanvas::WorkChanged(const std::optional<RECT>& rect) {
-  if (rect) {
-    worked_.Remove(Region(*rect));
-  } else {
+void FrameCanvas::WorkChanged(const std::optional<std::vector<RECT>>& rects) {
+  if (!rects) {
     worked_.Clear();
+    return;
   }
+  for (const RECT& rect : *rects) worked_.Remove(rect);
 }
 
 Region FrameCanvas::WorkToDraw(const Region& area) const {

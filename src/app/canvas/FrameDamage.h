@@ -60,8 +60,8 @@ class FrameCanvas {
   // surface at (x, y) of the canvas, which then shows it there until the shape changes there
   // (WorkChanged) or something else is drawn there. Call after ShowAnnotated.
   void BlendWork(const GxGraphics& surface, int x, int y);
-  // The shape under way changed within `rect` (canvas pixels), or anywhere with nullopt.
-  void WorkChanged(const std::optional<RECT>& rect);
+  // The shape under way changed within `rects` (canvas pixels), or anywhere with nullopt.
+  void WorkChanged(const std::optional<std::vector<RECT>>& rects);
   // The part of `area` where the canvas does not show the shape under way as it is.
   Region WorkToDraw(const Region& area) const;
   // Opaque rectangles of one colour (a premultiplied pixel) on the canvas.
