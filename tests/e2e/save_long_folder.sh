@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Saving into a folder whose name is 75 Chinese characters, typed into the real dialog: the
+# Saving into a folder whose name is 75 Chinese characters, given to the real dialog: the
 # path is some 280 bytes of UTF-8, and the file must land in that folder under its whole
 # name, holding exactly the selection.
 source "$(dirname "$0")/lib.bash"

@@ -8,7 +8,9 @@
 // instances note        — the text of the note a quick save shows, while it shows
 // instances start PID   — presses the "开始截图" button of that process's main window
 // instances message     — the text of a message box a running screencut shows, in UTF-8
-// instances filename    — the file name typed into a save dialog a running screencut shows
+// instances filename [TEXT] — the file name typed into a save dialog a running screencut shows;
+//                          with TEXT, puts that name there instead, as an input method would
+//                          commit it
 // instances handles PID — "GDI USER PINS": that process's GDI and USER object counts (-1 when
 //                          they cannot be counted) and its pinned captures on the screen
 // Exit status 1 when the process has no main window, 2 on bad arguments.
@@ -199,6 +201,18 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  if (argc == 3 && std::strcmp(argv[1], "filename") == 0) {
+    HWND control = ProgramWindow(L"#32770", {0x47C, 0x480});
+    if (!control) return 1;
+    // The wide command line: the narrow one holds only what the code page can.
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments || count != 3) return 2;
+    const LRESULT set = SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arguments[2]),
+                                            SMTO_ABORTIFHUNG, 2000, nullptr);
+    LocalFree(arguments);
+    return set ? 0 : 1;
+  }
   if (argc == 2 && (std::strcmp(argv[1], "message") == 0 || std::strcmp(argv[1], "filename") == 0)) {
     // A message box's text is its static 0xFFFF; a save dialog's name box is cmb13 or edt1.
     const bool message = std::strcmp(argv[1], "message") == 0;
@@ -210,7 +224,7 @@ int main(int argc, char** argv) {
     PrintUtf8(text);
     return 0;
   }
-  std::fprintf(stderr, "usage: instances list | start PID | message | filename | tray PID left|right | trayicon PID"
+  std::fprintf(stderr, "usage: instances list | start PID | message | filename [TEXT] | tray PID left|right | trayicon PID"
                        " | menukeys KEY... | note | handles PID\n");
   return 2;
 }
