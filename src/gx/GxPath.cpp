@@ -10,6 +10,7 @@
 #include "gx/GxHandOver.h"
 #include "gx/GxNativeRecord.h"
 #include "gx/GxPen.h"
+#include "gx/PathTypes.h"
 #include "gx/GxStringFormat.h"
 #include "gx/GxText.h"
 
@@ -33,37 +34,6 @@ BYTE* NativeData(Bytes& types) { return types.data(); }
 PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<PointF*>(points.data()); }
 Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
 static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
-
-// Point types as GDI+ defines a path: each figure opens with a start point, Bezier points come
-// in threes after the point they continue, and a closed figure is followed by a new start. GDI+
-// under Wine takes any bytes and later reads past the points to finish a Bezier (a DrawPath
-// that ends the process) or never ends flattening one.
-bool PathTypesValid(const Bytes& types) {
-  constexpr int kFlags = 0x10 | PathPointTypePathMarker | PathPointTypeCloseSubpath;  // dash mode, marker, close
-  bool inFigure = false;
-  int beziers = 0;  // Bezier points since the last start or line point
-  for (std::uint8_t type : types) {
-    const int kind = type & PathPointTypePathTypeMask;
-    if ((type & ~(PathPointTypePathTypeMask | kFlags)) != 0) return false;
-    if (kind == PathPointTypeStart) {
-      if (beziers % 3 != 0) return false;
-      beziers = 0;
-      inFigure = true;
-    } else if (!inFigure || (kind != PathPointTypeLine && kind != PathPointTypeBezier)) {
-      return false;
-    } else if (kind == PathPointTypeLine) {
-      if (beziers % 3 != 0) return false;
-      beziers = 0;
-    } else {
-      ++beziers;
-    }
-    if (type & PathPointTypeCloseSubpath) {
-      if (beziers % 3 != 0) return false;
-      inFigure = false;
-    }
-  }
-  return beziers % 3 == 0;
-}
 
 // The call guard sees only the first point of GdipCreatePath2's array, which no count follows.
 template <typename Record>

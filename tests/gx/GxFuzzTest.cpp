@@ -11,6 +11,7 @@
 //   SCREENCUT_FUZZ_SEED=N       run seed N only (the seed a failure printed)
 //   SCREENCUT_FUZZ_CALLS=N      calls per seed      SCREENCUT_FUZZ_SEEDS=N  seeds after the first
 //   SCREENCUT_FUZZ_TRACE=1      print every operation before it runs
+//   SCREENCUT_FUZZ_OPS=A,B      only the operations whose names begin with A or B (GxRegion,GxPath)
 
 #include <gtest/gtest.h>
 
@@ -1220,9 +1221,12 @@ std::vector<Operation> RegionOperations() {
       OP("GxRegion::CreateFromRectI", REGION.CreateFromRectI(f.rng.RectI())),
       OP("GxRegion::CreateFromPath", REGION.CreateFromPath(PATH)),
       OP("GxRegion::CreateFromHrgn", REGION.CreateFromHrgn(f.rng.Chance(80) ? f.hrgn.get() : nullptr)),
-      // GxRegion::CreateFromData is left out until its open fault is mended: under Wine, reading
-      // back even the intact bytes of GetData ends the process for some regions (seeds
-      // 1744704892, 544559208, 1697989900, 558494752, default calls).
+      OP("GxRegion::CreateFromData", GxRegion& source = REGION; Bytes bytes = source.GetData(source.GetDataSize());
+         if (f.rng.Chance(30)) bytes.resize(static_cast<std::size_t>(f.rng.Below(static_cast<int>(bytes.size()) + 1)));
+         for (int i = f.rng.Chance(30) ? f.rng.Between(1, 4) : 0; i > 0 && !bytes.empty(); --i)
+           bytes[static_cast<std::size_t>(f.rng.Below(static_cast<int>(bytes.size())))] = static_cast<std::uint8_t>(f.rng.Bits());
+         OptInt size; if (f.rng.Chance(20)) size = f.rng.Chance(50) ? f.rng.Below(static_cast<int>(bytes.size()) + 8) : I;
+         REGION.CreateFromData(bytes, size)),
       OP("GxRegion::Clone", REGION.Clone(REGION)),
       OP("GxRegion::MakeInfinite", REGION.MakeInfinite()),
       OP("GxRegion::MakeEmpty", REGION.MakeEmpty()),
@@ -1285,12 +1289,25 @@ std::vector<Operation> MiscOperations() {
 
 #undef OP
 
+bool Chosen(const char* name, const char* prefixes) {
+  if (!prefixes || !*prefixes) return true;
+  for (const char* at = prefixes; *at;) {
+    const char* end = std::strchr(at, ',');
+    const std::size_t length = end ? static_cast<std::size_t>(end - at) : std::strlen(at);
+    if (length > 0 && std::strncmp(name, at, length) == 0) return true;
+    at += length + (end ? 1 : 0);
+  }
+  return false;
+}
+
 std::vector<Operation> AllOperations() {
+  const char* prefixes = std::getenv("SCREENCUT_FUZZ_OPS");
   std::vector<Operation> all;
   for (auto group : {GraphicsOperations, MetafileAndClipOperations, PenAndBrushOperations, TextOperations,
                      ImageOperations, BitmapOperations, AttributeOperations, PathOperations, RegionOperations,
                      MiscOperations})
-    for (Operation& op : group()) all.push_back(std::move(op));
+    for (Operation& op : group())
+      if (Chosen(op.name, prefixes)) all.push_back(std::move(op));
   return all;
 }
 
@@ -1492,6 +1509,42 @@ TEST(GxFuzzFound, AFlatnessFinerThanGdiplusKeepsStillFlattens) {
     pen.Create(0xFF000000, 3);
     EXPECT_TRUE(path.Widen(pen, nullptr, 0.0f));
   });
+}
+
+TEST(GxFuzzFound, RegionsThatGdiplusCannotReadBackAreRefused) {
+  Watchdog watchdog;
+  GxPath path;
+  ASSERT_TRUE(path.Create());
+  ASSERT_TRUE(path.AddEllipse(2, 2, 12, 12));
+  GxRegion region;
+  ASSERT_TRUE(region.CreateFromPath(path));
+  ASSERT_TRUE(region.CombineRectI(GxRect{0, 0, 3, 3}, CombineModeUnion));
+  const Bytes intact = region.GetData(region.GetDataSize());
+  // Seed 558494752, call 324: a leaf type damaged; GDI+ freed the half-read region and crashed.
+  Bytes damaged = intact;
+  damaged[16] ^= 0x40;
+  GxRegion copy;
+  Within("a damaged node", [&] { EXPECT_FALSE(copy.CreateFromData(damaged)); });
+  EXPECT_EQ(LastStatus, GxInvalidParameter);
+  Within("bytes cut short", [&] { EXPECT_FALSE(copy.CreateFromData(intact, static_cast<int>(intact.size()) - 4)); });
+  // Seed 125700903 (regions and paths only), call 2758: a GDI region of 65536 scans never ended.
+  GdiObject<HRGN> huge(CreateEllipticRgn(0, 0, 70000, 70000));
+  Within("a GDI region of 70000 scans", [&] { EXPECT_FALSE(copy.CreateFromHrgn(huge.get())); });
+  EXPECT_EQ(LastStatus, GxOutOfMemory);
+  // The intact bytes and a modest GDI region still fill their pixels.
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(16, 16));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFFFFFFFF));
+  ASSERT_TRUE(copy.CreateFromData(intact));
+  EXPECT_TRUE(graphics.FillRegion(brush, copy));
+  EXPECT_NE(graphics.GetSurfacePixel(8, 8), 0u);
+  EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
+  EXPECT_EQ(graphics.GetSurfacePixel(14, 1), 0u);
+  GdiObject<HRGN> modest(CreateRectRgn(0, 12, 4, 16));
+  ASSERT_TRUE(copy.CreateFromHrgn(modest.get()));
+  EXPECT_TRUE(graphics.FillRegion(brush, copy));
+  EXPECT_NE(graphics.GetSurfacePixel(1, 13), 0u);
 }
 
 }  // namespace
