@@ -48,8 +48,8 @@ class Reader {
 bool MagicValid(std::uint32_t magic) { return (magic & 0xFFFFF000u) == 0xDBC01000u; }
 
 // A path leaf: its size, then a header (magic, point count, flags), the points and their types,
-// padded to four bytes, filling that size exactly. A path of no points is refused too: GDI+ under
-// Wine makes no path object for it, and the region would hold none.
+// padded to four bytes, filling that size exactly. A path of no points, which covers nothing, is
+// refused too rather than trusted to a reader that has never been seen to take one.
 bool PathReadable(Reader& reader) {
   std::uint32_t size = 0, magic = 0, count = 0, flags = 0;
   if (!reader.Word(size) || !reader.Word(magic) || !reader.Word(count) || !reader.Word(flags)) return false;
