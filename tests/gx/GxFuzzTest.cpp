@@ -990,7 +990,7 @@ std::vector<Operation> BitmapOperations() {
          int stride = f.rng.Chance(60) ? static_cast<int>(std::min<long long>(INT_MAX, (row + 3) & ~3ll)) : I;
          const long long rows = std::max(h, 1), step = std::max<long long>(std::llabs(static_cast<long long>(stride)), row);
          GxBitmap& bitmap = f.BitmapToChange(f.rng.Below(kSlots));
-         if (f.rng.Chance(30) && step * rows <= kMaxBytes) {
+         if (f.rng.Chance(30) && step <= kMaxBytes / rows) {  // a product of the two could overflow
            // Caller's pixels, enough of them whatever the stride says: they last only as long as
            // this operation, so the bitmap goes with it.
            std::vector<std::uint8_t> pixels(static_cast<std::size_t>(step * (rows + 1)));
