@@ -1547,4 +1547,28 @@ TEST(GxFuzzFound, RegionsThatGdiplusCannotReadBackAreRefused) {
   EXPECT_NE(graphics.GetSurfacePixel(1, 13), 0u);
 }
 
+TEST(GxFuzzFound, CurvesReachingFarPastTheDeviceAreRefused) {
+  Watchdog watchdog;
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(16, 16));
+  GxPen pen;
+  ASSERT_TRUE(pen.Create(0xFFFFFFFF, 0));
+  // Seed 52038971, call 964: at tension 8 these points' control points stand 110000 pixels out.
+  const std::vector<GxPoint> spread{{-16, 0}, {32767, 191}, {161, -5}, {158, -8}, {210, 46341}};
+  Within("a curve at tension 8", [&] { EXPECT_FALSE(graphics.DrawCurveTensionI(pen, spread, 8)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  Within("a closed curve at tension 8", [&] { EXPECT_FALSE(graphics.DrawClosedCurveTensionI(pen, spread, 8)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  Within("the same curve at tension 0.5", [&] { EXPECT_TRUE(graphics.DrawCurveTensionI(pen, spread, 0.5f)); });
+  // The reach is measured on the device: a transform that multiplies a small curve out is refused.
+  const std::vector<GxPointF> small{{1, 1}, {7, 12}, {14, 3}};
+  ASSERT_TRUE(graphics.ScaleTransform(20000, 20000));
+  Within("a small curve scaled out", [&] { EXPECT_FALSE(graphics.DrawCurve(pen, small)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  ASSERT_TRUE(graphics.ResetTransform());
+  EXPECT_TRUE(graphics.DrawCurveTension(pen, small, 1));
+  EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
+  EXPECT_NE(graphics.GetSurfacePixel(14, 3), 0u);
+}
+
 }  // namespace
