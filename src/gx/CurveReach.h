@@ -40,3 +40,24 @@ bool CurveReachFits(Gdiplus::GpGraphics* graphics, const std::vector<Point>& poi
   LastStatus = fits ? GxOk : GxValueOverflow;
   return fits;
 }
+
+// The same for a path flattened (or widened, or outlined) through `matrix` (none: as it stands):
+// false, with LastStatus ValueOverflow, when it holds a Bezier and any of its points, control
+// points included, would land further out than that. A path GDI+ cannot measure is left to the
+// call itself.
+inline bool PathReachFits(Gdiplus::GpPath* path, Gdiplus::GpMatrix* matrix) {
+  INT count = 0;
+  if (!path || Gdip<GDIP(GdipGetPointCount)>(path, &count) != GxOk || count <= 0) return true;
+  std::vector<BYTE> types(static_cast<std::size_t>(count));
+  if (Gdip<GDIP(GdipGetPathTypes)>(path, types.data(), count) != GxOk) return true;
+  const bool curved = std::any_of(types.begin(), types.end(), [](BYTE type) {
+    return (type & Gdiplus::PathPointTypePathTypeMask) == Gdiplus::PathPointTypeBezier;
+  });
+  Gdiplus::GpRectF bounds{};
+  if (!curved || Gdip<GDIP(GdipGetPathWorldBounds)>(path, &bounds, matrix, nullptr) != GxOk) return true;
+  const bool fits = std::fabs(bounds.X) <= kLargestCurveReach && std::fabs(bounds.Y) <= kLargestCurveReach &&
+                    std::fabs(bounds.X + bounds.Width) <= kLargestCurveReach &&
+                    std::fabs(bounds.Y + bounds.Height) <= kLargestCurveReach;
+  LastStatus = fits ? GxOk : GxValueOverflow;
+  return fits;
+}

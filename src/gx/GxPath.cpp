@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "gx/CurveReach.h"
 #include "gx/GxArgumentGuards.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxGraphics.h"
@@ -352,14 +353,17 @@ bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, i
 bool GxPath::Transform(const GxObject& matrix) { return GdipOk<GDIP(GdipTransformPath)>(Handle(), MatrixOf(&matrix)); }
 
 bool GxPath::Flatten(const GxObject* matrix, float flatness) {
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
   return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Widen(const GxPen& pen, const GxObject* matrix, float flatness) {
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
   return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), Flatness(flatness));
 }
 
 bool GxPath::Outline(const GxObject* matrix, float flatness) {
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
   return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), Flatness(flatness));
 }
 

@@ -1565,10 +1565,25 @@ TEST(GxFuzzFound, CurvesReachingFarPastTheDeviceAreRefused) {
   ASSERT_TRUE(graphics.ScaleTransform(20000, 20000));
   Within("a small curve scaled out", [&] { EXPECT_FALSE(graphics.DrawCurve(pen, small)); });
   EXPECT_EQ(LastStatus, GxValueOverflow);
+  // Seed 52038971, call 2907: a path flattened through a matrix that multiplied it out; here
+  // the far-reaching curve above, added to a path and flattened as it stands.
+  GxPath path;
+  ASSERT_TRUE(path.Create());
+  std::vector<GxPoint> reaching = spread;
+  ASSERT_TRUE(path.AddCurveTensionI(reaching, 8));
+  Within("a far-reaching path flattened", [&] { EXPECT_FALSE(path.Flatten(nullptr, 0.25f)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
   ASSERT_TRUE(graphics.ResetTransform());
   EXPECT_TRUE(graphics.DrawCurveTension(pen, small, 1));
   EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
   EXPECT_NE(graphics.GetSurfacePixel(14, 3), 0u);
+  ASSERT_TRUE(path.Reset());
+  ASSERT_TRUE(path.AddEllipse(2, 2, 12, 12));
+  ASSERT_TRUE(path.Flatten(nullptr, 0.25f));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFF00FF00));
+  EXPECT_TRUE(graphics.FillPath(brush, path));
+  EXPECT_EQ(graphics.GetSurfacePixel(8, 8) & 0xFFFFFFu, 0x00FF00u);
 }
 
 }  // namespace
