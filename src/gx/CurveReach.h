@@ -41,10 +41,19 @@ bool CurveReachFits(Gdiplus::GpGraphics* graphics, const std::vector<Point>& poi
   return fits;
 }
 
-// The same for a path flattened (or widened, or outlined) through `matrix` (none: as it stands):
-// false, with LastStatus ValueOverflow, when it holds a Bezier and any of its points, control
-// points included, would land further out than that. A path GDI+ cannot measure is left to the
-// call itself.
+// The furthest any of `path`'s points, control points included, lands from the origin through
+// `matrix` (none: as it stands); 0 for a path GDI+ cannot measure, infinity for NaN bounds.
+inline double PathReach(Gdiplus::GpPath* path, Gdiplus::GpMatrix* matrix) {
+  Gdiplus::GpRectF bounds{};
+  if (!path || Gdip<GDIP(GdipGetPathWorldBounds)>(path, &bounds, matrix, nullptr) != GxOk) return 0;
+  const double furthest = std::max({std::fabs(static_cast<double>(bounds.X)), std::fabs(static_cast<double>(bounds.Y)),
+                                    std::fabs(static_cast<double>(bounds.X) + bounds.Width),
+                                    std::fabs(static_cast<double>(bounds.Y) + bounds.Height)});
+  return std::isnan(furthest) ? HUGE_VAL : furthest;
+}
+
+// The same limit for a path flattened (or widened, or outlined) through `matrix`: false, with
+// LastStatus ValueOverflow, when it holds a Bezier that would land further out.
 inline bool PathReachFits(Gdiplus::GpPath* path, Gdiplus::GpMatrix* matrix) {
   INT count = 0;
   if (!path || Gdip<GDIP(GdipGetPointCount)>(path, &count) != GxOk || count <= 0) return true;
@@ -53,11 +62,7 @@ inline bool PathReachFits(Gdiplus::GpPath* path, Gdiplus::GpMatrix* matrix) {
   const bool curved = std::any_of(types.begin(), types.end(), [](BYTE type) {
     return (type & Gdiplus::PathPointTypePathTypeMask) == Gdiplus::PathPointTypeBezier;
   });
-  Gdiplus::GpRectF bounds{};
-  if (!curved || Gdip<GDIP(GdipGetPathWorldBounds)>(path, &bounds, matrix, nullptr) != GxOk) return true;
-  const bool fits = std::fabs(bounds.X) <= kLargestCurveReach && std::fabs(bounds.Y) <= kLargestCurveReach &&
-                    std::fabs(bounds.X + bounds.Width) <= kLargestCurveReach &&
-                    std::fabs(bounds.Y + bounds.Height) <= kLargestCurveReach;
+  const bool fits = !curved || PathReach(path, matrix) <= kLargestCurveReach;
   LastStatus = fits ? GxOk : GxValueOverflow;
   return fits;
 }

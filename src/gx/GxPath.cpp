@@ -45,14 +45,23 @@ bool PointsFit(const std::vector<Record>& points) {
 }
 
 // GDI+ keeps coordinates to a sixteenth of a unit, so a finer flatness buys nothing; under Wine
-// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. NaN is left for
-// the call guard to refuse.
-float Flatness(float flatness) { return flatness < 1.0f / 16 ? 1.0f / 16 : flatness; }
+// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. So does one that
+// the float rounding of coordinates `reach` out swamps: Wine tests each piece against its chord
+// on products of two coordinates (a corner two pixels long at (441, 357) halved for good at a
+// sixteenth). NaN is left for the call guard to refuse.
+float Flatness(float flatness, double reach) {
+  const float finest = std::max(1.0f / 16, static_cast<float>(reach / 4096));
+  return flatness < finest ? finest : flatness;
+}
 
 // A text argument as GDI+ takes it: null when empty, and as long as it is up to its first NUL.
 int WideLength(const wchar_t* text) { return text ? lstrlenW(text) : 0; }
 
 }  // namespace
+
+float GxPath::FlatnessFor(const GxObject* matrix, float flatness) const {
+  return Flatness(flatness, PathReach(Handle(), MatrixOf(matrix)));
+}
 
 GxPath::~GxPath() { Delete(); }
 
@@ -354,17 +363,17 @@ bool GxPath::Transform(const GxObject& matrix) { return GdipOk<GDIP(GdipTransfor
 
 bool GxPath::Flatten(const GxObject* matrix, float flatness) {
   if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
-  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), Flatness(flatness));
+  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Widen(const GxPen& pen, const GxObject* matrix, float flatness) {
   if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
-  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), Flatness(flatness));
+  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Outline(const GxObject* matrix, float flatness) {
   if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
-  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), Flatness(flatness));
+  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
@@ -372,7 +381,7 @@ bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, con
   if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
-                                       srcRect.height, warpMode, Flatness(flatness));
+                                       srcRect.height, warpMode, FlatnessFor(matrix, flatness));
   });
 }
 

@@ -1509,6 +1509,23 @@ TEST(GxFuzzFound, AFlatnessFinerThanGdiplusKeepsStillFlattens) {
     pen.Create(0xFF000000, 3);
     EXPECT_TRUE(path.Widen(pen, nullptr, 0.0f));
   });
+  // Seed 52038998, call 592: corners two pixels long, far enough out that rounding swamped the
+  // sixteenth Wine was asked to flatten them to.
+  std::vector<GxPointF> rounded{{441.410004f, -360}, {441.686157f, -360}, {441.910004f, -358.432983f},
+                                {441.910004f, -356.5f}, {441.910004f, 356.5f}, {441.910004f, 358.432983f},
+                                {441.686157f, 360}, {441.410004f, 360}, {314.100006f, 360},
+                                {313.823853f, 360}, {313.600006f, 358.432983f}, {313.600006f, 356.5f},
+                                {313.600006f, -356.5f}, {313.600006f, -358.432983f}, {313.823853f, -360},
+                                {314.100006f, -360}};
+  ASSERT_TRUE(path.CreateFromPoints(rounded, Bytes{0, 3, 3, 3, 1, 3, 3, 3, 1, 3, 3, 3, 1, 3, 3, 0x83}));
+  Within("rounded corners far out", [&] { EXPECT_TRUE(path.Flatten(nullptr, 1.0f / 16)); });
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(450, 4));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFFFFFFFF));
+  EXPECT_TRUE(graphics.FillPath(brush, path));
+  EXPECT_NE(graphics.GetSurfacePixel(400, 2), 0u);
+  EXPECT_EQ(graphics.GetSurfacePixel(300, 2), 0u);
 }
 
 TEST(GxFuzzFound, RegionsThatGdiplusCannotReadBackAreRefused) {
