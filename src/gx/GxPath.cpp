@@ -417,12 +417,14 @@ bool GxPath::IsVisibleI(int x, int y, const GxGraphics* graphics) const {
 
 bool GxPath::IsOutlineVisible(float x, float y, const GxPen& pen, const GxGraphics* graphics) const {
   BOOL visible = FALSE;
+  if (!PathReachFits(Handle(), nullptr)) return false;
   Gdip<GDIP(GdipIsOutlineVisiblePathPoint)>(Handle(), x, y, PenOf(&pen), GraphicsOf(graphics), &visible);
   return visible != FALSE;
 }
 
 bool GxPath::IsOutlineVisibleI(int x, int y, const GxPen& pen, const GxGraphics* graphics) const {
   BOOL visible = FALSE;
+  if (!PathReachFits(Handle(), nullptr)) return false;
   Gdip<GDIP(GdipIsOutlineVisiblePathPointI)>(Handle(), x, y, PenOf(&pen), GraphicsOf(graphics), &visible);
   return visible != FALSE;
 }

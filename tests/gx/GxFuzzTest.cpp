@@ -1594,8 +1594,19 @@ TEST(GxFuzzFound, CurvesReachingFarPastTheDeviceAreRefused) {
   EXPECT_TRUE(graphics.DrawCurveTension(pen, small, 1));
   EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
   EXPECT_NE(graphics.GetSurfacePixel(14, 3), 0u);
+  // Seed 52039022, call 615: the outline of an ellipse reaching past 65536, widened by Wine.
+  ASSERT_TRUE(path.Reset());
+  ASSERT_TRUE(path.AddEllipse(250, 42, 65536, 65535));
+  GxPen wide;
+  ASSERT_TRUE(wide.Create(0xFFFFFFFF, 330));
+  Within("the outline of an ellipse far out", [&] { EXPECT_FALSE(path.IsOutlineVisible(250, 32809, wide)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
   ASSERT_TRUE(path.Reset());
   ASSERT_TRUE(path.AddEllipse(2, 2, 12, 12));
+  ASSERT_TRUE(wide.SetWidth(4));
+  EXPECT_TRUE(path.IsOutlineVisible(2, 8, wide));
+  EXPECT_FALSE(path.IsOutlineVisible(8, 8, wide));
+  EXPECT_EQ(LastStatus, GxOk);
   ASSERT_TRUE(path.Flatten(nullptr, 0.25f));
   GxSolidBrush brush;
   ASSERT_TRUE(brush.Create(0xFF00FF00));
