@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gx/CurveReach.h"
 #include "gx/GxArgumentGuards.h"
 #include "gx/GxBitmap.h"
 #include "gx/GxFont.h"
@@ -68,6 +69,9 @@ Record BoundsOf(GpGraphics* graphics) {
   Gdip<Entry>(graphics, reinterpret_cast<typename GxNativeRecord<Record>::type*>(&bounds));
   return bounds;
 }
+
+// The tension of a curve drawn without one.
+constexpr float kDefaultTension = 0.5f;
 
 }  // namespace
 
@@ -294,39 +298,49 @@ bool GxGraphics::DrawPath(const GxPen& pen, const GxPath& path) {
 }
 
 bool GxGraphics::DrawCurve(const GxPen& pen, const std::vector<GxPointF>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipDrawCurve)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawCurveI(const GxPen& pen, const std::vector<GxPoint>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipDrawCurveI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawCurve2)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawCurve2I)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawCurveSegment(const GxPen& pen, const std::vector<GxPointF>& points, int offset, int segmentCount,
                                   float tension) {
   if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawCurve3)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                       segmentCount, tension);
 }
 bool GxGraphics::DrawCurveSegmentI(const GxPen& pen, const std::vector<GxPoint>& points, int offset,
                                    int segmentCount, float tension) {
   if (!SegmentsInside(points.size(), offset, segmentCount)) return false;
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawCurve3I)>(Handle(), PenOf(pen), InArray(points), Count(points), offset,
                                        segmentCount, tension);
 }
 bool GxGraphics::DrawClosedCurve(const GxPen& pen, const std::vector<GxPointF>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipDrawClosedCurve)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawClosedCurveI(const GxPen& pen, const std::vector<GxPoint>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipDrawClosedCurveI)>(Handle(), PenOf(pen), InArray(points), Count(points));
 }
 bool GxGraphics::DrawClosedCurveTension(const GxPen& pen, const std::vector<GxPointF>& points, float tension) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawClosedCurve2)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 bool GxGraphics::DrawClosedCurveTensionI(const GxPen& pen, const std::vector<GxPoint>& points, float tension) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipDrawClosedCurve2I)>(Handle(), PenOf(pen), InArray(points), Count(points), tension);
 }
 
@@ -387,18 +401,22 @@ bool GxGraphics::FillPath(const GxSolidBrush& brush, const GxPath& path) {
 }
 
 bool GxGraphics::FillClosedCurve(const GxSolidBrush& brush, const std::vector<GxPointF>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipFillClosedCurve)>(Handle(), BrushOf(brush), InArray(points), Count(points));
 }
 bool GxGraphics::FillClosedCurveTension(const GxSolidBrush& brush, const std::vector<GxPointF>& points, float tension,
                                         FillMode fillMode) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipFillClosedCurve2)>(Handle(), BrushOf(brush), InArray(points), Count(points), tension,
                                             fillMode);
 }
 bool GxGraphics::FillClosedCurveI(const GxSolidBrush& brush, const std::vector<GxPoint>& points) {
+  if (!CurveReachFits(Handle(), points, kDefaultTension)) return false;
   return GdipOk<GDIP(GdipFillClosedCurveI)>(Handle(), BrushOf(brush), InArray(points), Count(points));
 }
 bool GxGraphics::FillClosedCurveTensionI(const GxSolidBrush& brush, const std::vector<GxPoint>& points,
                                          float tension, FillMode fillMode) {
+  if (!CurveReachFits(Handle(), points, tension)) return false;
   return GdipOk<GDIP(GdipFillClosedCurve2I)>(Handle(), BrushOf(brush), InArray(points), Count(points),
                                              tension, fillMode);
 }

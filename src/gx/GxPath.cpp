@@ -4,12 +4,14 @@
 #include <cmath>
 #include <utility>
 
+#include "gx/CurveReach.h"
 #include "gx/GxArgumentGuards.h"
 #include "gx/GxFontFamily.h"
 #include "gx/GxGraphics.h"
 #include "gx/GxHandOver.h"
 #include "gx/GxNativeRecord.h"
 #include "gx/GxPen.h"
+#include "gx/PathTypes.h"
 #include "gx/GxStringFormat.h"
 #include "gx/GxText.h"
 
@@ -34,37 +36,6 @@ PointF* NativeData(std::vector<GxPointF>& points) { return reinterpret_cast<Poin
 Point* NativeData(std::vector<GxPoint>& points) { return reinterpret_cast<Point*>(points.data()); }
 static_assert(sizeof(GxPointF) == sizeof(PointF) && sizeof(GxPoint) == sizeof(Point), "point layouts differ");
 
-// Point types as GDI+ defines a path: each figure opens with a start point, Bezier points come
-// in threes after the point they continue, and a closed figure is followed by a new start. GDI+
-// under Wine takes any bytes and later reads past the points to finish a Bezier (a DrawPath
-// that ends the process) or never ends flattening one.
-bool PathTypesValid(const Bytes& types) {
-  constexpr int kFlags = 0x10 | PathPointTypePathMarker | PathPointTypeCloseSubpath;  // dash mode, marker, close
-  bool inFigure = false;
-  int beziers = 0;  // Bezier points since the last start or line point
-  for (std::uint8_t type : types) {
-    const int kind = type & PathPointTypePathTypeMask;
-    if ((type & ~(PathPointTypePathTypeMask | kFlags)) != 0) return false;
-    if (kind == PathPointTypeStart) {
-      if (beziers % 3 != 0) return false;
-      beziers = 0;
-      inFigure = true;
-    } else if (!inFigure || (kind != PathPointTypeLine && kind != PathPointTypeBezier)) {
-      return false;
-    } else if (kind == PathPointTypeLine) {
-      if (beziers % 3 != 0) return false;
-      beziers = 0;
-    } else {
-      ++beziers;
-    }
-    if (type & PathPointTypeCloseSubpath) {
-      if (beziers % 3 != 0) return false;
-      inFigure = false;
-    }
-  }
-  return beziers % 3 == 0;
-}
-
 // The call guard sees only the first point of GdipCreatePath2's array, which no count follows.
 template <typename Record>
 bool PointsFit(const std::vector<Record>& points) {
@@ -74,14 +45,23 @@ bool PointsFit(const std::vector<Record>& points) {
 }
 
 // GDI+ keeps coordinates to a sixteenth of a unit, so a finer flatness buys nothing; under Wine
-// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. NaN is left for
-// the call guard to refuse.
-float Flatness(float flatness) { return flatness < 1.0f / 16 ? 1.0f / 16 : flatness; }
+// a flatness of zero, a tiny or a negative one subdivides a curve for minutes. So does one that
+// the float rounding of coordinates `reach` out swamps: Wine tests each piece against its chord
+// on products of two coordinates (a corner two pixels long at (441, 357) halved for good at a
+// sixteenth). NaN is left for the call guard to refuse.
+float Flatness(float flatness, double reach) {
+  const float finest = std::max(1.0f / 16, static_cast<float>(reach / 4096));
+  return flatness < finest ? finest : flatness;
+}
 
 // A text argument as GDI+ takes it: null when empty, and as long as it is up to its first NUL.
 int WideLength(const wchar_t* text) { return text ? lstrlenW(text) : 0; }
 
 }  // namespace
+
+float GxPath::FlatnessFor(const GxObject* matrix, float flatness) const {
+  return Flatness(flatness, PathReach(Handle(), MatrixOf(matrix)));
+}
 
 GxPath::~GxPath() { Delete(); }
 
@@ -382,15 +362,18 @@ bool GxPath::AddStringWI(const std::wstring& text, const GxFontFamily& family, i
 bool GxPath::Transform(const GxObject& matrix) { return GdipOk<GDIP(GdipTransformPath)>(Handle(), MatrixOf(&matrix)); }
 
 bool GxPath::Flatten(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), Flatness(flatness));
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
+  return GdipOk<GDIP(GdipFlattenPath)>(Handle(), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Widen(const GxPen& pen, const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), Flatness(flatness));
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
+  return GdipOk<GDIP(GdipWidenPath)>(Handle(), PenOf(&pen), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Outline(const GxObject* matrix, float flatness) {
-  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), Flatness(flatness));
+  if (!PathReachFits(Handle(), MatrixOf(matrix))) return false;
+  return GdipOk<GDIP(GdipWindingModeOutline)>(Handle(), MatrixOf(matrix), FlatnessFor(matrix, flatness));
 }
 
 bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, const GxObject* matrix, WarpMode warpMode,
@@ -398,7 +381,7 @@ bool GxPath::Warp(std::vector<GxPointF>& destPoints, const GxRectF& srcRect, con
   if (!ParallelogramInside(destPoints.size())) return false;
   return WithNativeArray<PointF>(destPoints, [&](PointF* data, int count) {
     return GdipOk<GDIP(GdipWarpPath)>(Handle(), MatrixOf(matrix), data, count, srcRect.x, srcRect.y, srcRect.width,
-                                       srcRect.height, warpMode, Flatness(flatness));
+                                       srcRect.height, warpMode, FlatnessFor(matrix, flatness));
   });
 }
 
@@ -434,12 +417,14 @@ bool GxPath::IsVisibleI(int x, int y, const GxGraphics* graphics) const {
 
 bool GxPath::IsOutlineVisible(float x, float y, const GxPen& pen, const GxGraphics* graphics) const {
   BOOL visible = FALSE;
+  if (!PathReachFits(Handle(), nullptr)) return false;
   Gdip<GDIP(GdipIsOutlineVisiblePathPoint)>(Handle(), x, y, PenOf(&pen), GraphicsOf(graphics), &visible);
   return visible != FALSE;
 }
 
 bool GxPath::IsOutlineVisibleI(int x, int y, const GxPen& pen, const GxGraphics* graphics) const {
   BOOL visible = FALSE;
+  if (!PathReachFits(Handle(), nullptr)) return false;
   Gdip<GDIP(GdipIsOutlineVisiblePathPointI)>(Handle(), x, y, PenOf(&pen), GraphicsOf(graphics), &visible);
   return visible != FALSE;
 }

@@ -123,6 +123,8 @@ class GxPath : public GxObject {
 
  private:
   Gdiplus::GpPath* Handle() const { return Native<Gdiplus::GpPath>(); }
+  // The flatness asked for, raised to what GDI+ can flatten this path to through `matrix`.
+  float FlatnessFor(const GxObject* matrix, float flatness) const;
   // Point count to read: the given one, else the path's own; -1 when there is nothing to read.
   int CountToRead(const OptInt& count) const;
   template <auto Entry, typename Element>

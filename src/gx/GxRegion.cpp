@@ -5,6 +5,7 @@
 #include "gx/GxHandOver.h"
 #include "gx/GxNativeRecord.h"
 #include "gx/GxPath.h"
+#include "gx/RegionData.h"
 
 using namespace Gdiplus;
 
@@ -22,6 +23,16 @@ int ReadScans(GpRegion* region, const GxObject* matrix, std::vector<Record>& rec
   using Native = typename GxNativeRecord<Record>::type;
   WithNativeArray<Native>(rects, [&](Native* data, int) { return Gdip<ScansEntry>(region, data, &filled, MatrixOf(matrix)); });
   return filled;
+}
+
+// GDI+ under Wine takes a GDI region rectangle by rectangle, in time that grows faster than their
+// count: 8000 take it seconds, 16000 half a minute, and one of 65536 (a large ellipse, scan by
+// scan) minutes. A region of more is more than the layer takes; a null or unknown handle is
+// left for GDI+ to refuse.
+constexpr DWORD kMostHrgnRectangles = 8192;
+bool HrgnRectanglesFit(HRGN hrgn) {
+  const DWORD bytes = hrgn ? GetRegionData(hrgn, 0, nullptr) : 0;
+  return bytes <= sizeof(RGNDATAHEADER) + kMostHrgnRectangles * sizeof(RECT);
 }
 
 }  // namespace
@@ -65,7 +76,12 @@ bool GxRegion::CreateFromPath(const GxPath& path) {
 
 bool GxRegion::CreateFromHrgn(HRGN hrgn) {
   if (Handle()) Delete();
-  const bool ok = GdipOk<GDIP(GdipCreateRegionHrgn)>(hrgn, NativeSlot<GpRegion>());
+  bool ok = false;
+  if (!HrgnRectanglesFit(hrgn)) {
+    LastStatus = GxOutOfMemory;
+  } else {
+    ok = GdipOk<GDIP(GdipCreateRegionHrgn)>(hrgn, NativeSlot<GpRegion>());
+  }
   SetNativeHandle(GetNativeHandle());
   return ok;
 }
@@ -76,6 +92,8 @@ bool GxRegion::CreateFromData(const Bytes& bytes, OptInt size) {
   bool ok = false;
   if (length < 0 || static_cast<std::size_t>(length) > bytes.size()) {
     LastStatus = GxInvalidParameter;  // GDI+ would read past the end of the bytes
+  } else if (!RegionDataReadable(bytes.data(), static_cast<std::size_t>(length))) {
+    LastStatus = GxInvalidParameter;
   } else {
     ok = GdipOk<GDIP(GdipCreateRegionRgnData)>(bytes.empty() ? nullptr : bytes.data(), length,
                                                 NativeSlot<GpRegion>());

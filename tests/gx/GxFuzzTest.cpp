@@ -11,6 +11,7 @@
 //   SCREENCUT_FUZZ_SEED=N       run seed N only (the seed a failure printed)
 //   SCREENCUT_FUZZ_CALLS=N      calls per seed      SCREENCUT_FUZZ_SEEDS=N  seeds after the first
 //   SCREENCUT_FUZZ_TRACE=1      print every operation before it runs
+//   SCREENCUT_FUZZ_OPS=A,B      only the operations whose names begin with A or B (GxRegion,GxPath)
 
 #include <gtest/gtest.h>
 
@@ -989,7 +990,7 @@ std::vector<Operation> BitmapOperations() {
          int stride = f.rng.Chance(60) ? static_cast<int>(std::min<long long>(INT_MAX, (row + 3) & ~3ll)) : I;
          const long long rows = std::max(h, 1), step = std::max<long long>(std::llabs(static_cast<long long>(stride)), row);
          GxBitmap& bitmap = f.BitmapToChange(f.rng.Below(kSlots));
-         if (f.rng.Chance(30) && step * rows <= kMaxBytes) {
+         if (f.rng.Chance(30) && step <= kMaxBytes / rows) {  // a product of the two could overflow
            // Caller's pixels, enough of them whatever the stride says: they last only as long as
            // this operation, so the bitmap goes with it.
            std::vector<std::uint8_t> pixels(static_cast<std::size_t>(step * (rows + 1)));
@@ -1220,9 +1221,12 @@ std::vector<Operation> RegionOperations() {
       OP("GxRegion::CreateFromRectI", REGION.CreateFromRectI(f.rng.RectI())),
       OP("GxRegion::CreateFromPath", REGION.CreateFromPath(PATH)),
       OP("GxRegion::CreateFromHrgn", REGION.CreateFromHrgn(f.rng.Chance(80) ? f.hrgn.get() : nullptr)),
-      // GxRegion::CreateFromData is left out until its open fault is mended: under Wine, reading
-      // back even the intact bytes of GetData ends the process for some regions (seeds
-      // 1744704892, 544559208, 1697989900, 558494752, default calls).
+      OP("GxRegion::CreateFromData", GxRegion& source = REGION; Bytes bytes = source.GetData(source.GetDataSize());
+         if (f.rng.Chance(30)) bytes.resize(static_cast<std::size_t>(f.rng.Below(static_cast<int>(bytes.size()) + 1)));
+         for (int i = f.rng.Chance(30) ? f.rng.Between(1, 4) : 0; i > 0 && !bytes.empty(); --i)
+           bytes[static_cast<std::size_t>(f.rng.Below(static_cast<int>(bytes.size())))] = static_cast<std::uint8_t>(f.rng.Bits());
+         OptInt size; if (f.rng.Chance(20)) size = f.rng.Chance(50) ? f.rng.Below(static_cast<int>(bytes.size()) + 8) : I;
+         REGION.CreateFromData(bytes, size)),
       OP("GxRegion::Clone", REGION.Clone(REGION)),
       OP("GxRegion::MakeInfinite", REGION.MakeInfinite()),
       OP("GxRegion::MakeEmpty", REGION.MakeEmpty()),
@@ -1285,12 +1289,25 @@ std::vector<Operation> MiscOperations() {
 
 #undef OP
 
+bool Chosen(const char* name, const char* prefixes) {
+  if (!prefixes || !*prefixes) return true;
+  for (const char* at = prefixes; *at;) {
+    const char* end = std::strchr(at, ',');
+    const std::size_t length = end ? static_cast<std::size_t>(end - at) : std::strlen(at);
+    if (length > 0 && std::strncmp(name, at, length) == 0) return true;
+    at += length + (end ? 1 : 0);
+  }
+  return false;
+}
+
 std::vector<Operation> AllOperations() {
+  const char* prefixes = std::getenv("SCREENCUT_FUZZ_OPS");
   std::vector<Operation> all;
   for (auto group : {GraphicsOperations, MetafileAndClipOperations, PenAndBrushOperations, TextOperations,
                      ImageOperations, BitmapOperations, AttributeOperations, PathOperations, RegionOperations,
                      MiscOperations})
-    for (Operation& op : group()) all.push_back(std::move(op));
+    for (Operation& op : group())
+      if (Chosen(op.name, prefixes)) all.push_back(std::move(op));
   return all;
 }
 
@@ -1492,6 +1509,109 @@ TEST(GxFuzzFound, AFlatnessFinerThanGdiplusKeepsStillFlattens) {
     pen.Create(0xFF000000, 3);
     EXPECT_TRUE(path.Widen(pen, nullptr, 0.0f));
   });
+  // Seed 52038998, call 592: corners two pixels long, far enough out that rounding swamped the
+  // sixteenth Wine was asked to flatten them to.
+  std::vector<GxPointF> rounded{{441.410004f, -360}, {441.686157f, -360}, {441.910004f, -358.432983f},
+                                {441.910004f, -356.5f}, {441.910004f, 356.5f}, {441.910004f, 358.432983f},
+                                {441.686157f, 360}, {441.410004f, 360}, {314.100006f, 360},
+                                {313.823853f, 360}, {313.600006f, 358.432983f}, {313.600006f, 356.5f},
+                                {313.600006f, -356.5f}, {313.600006f, -358.432983f}, {313.823853f, -360},
+                                {314.100006f, -360}};
+  ASSERT_TRUE(path.CreateFromPoints(rounded, Bytes{0, 3, 3, 3, 1, 3, 3, 3, 1, 3, 3, 3, 1, 3, 3, 0x83}));
+  Within("rounded corners far out", [&] { EXPECT_TRUE(path.Flatten(nullptr, 1.0f / 16)); });
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(450, 4));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFFFFFFFF));
+  EXPECT_TRUE(graphics.FillPath(brush, path));
+  EXPECT_NE(graphics.GetSurfacePixel(400, 2), 0u);
+  EXPECT_EQ(graphics.GetSurfacePixel(300, 2), 0u);
+}
+
+TEST(GxFuzzFound, RegionsThatGdiplusCannotReadBackAreRefused) {
+  Watchdog watchdog;
+  GxPath path;
+  ASSERT_TRUE(path.Create());
+  ASSERT_TRUE(path.AddEllipse(2, 2, 12, 12));
+  GxRegion region;
+  ASSERT_TRUE(region.CreateFromPath(path));
+  ASSERT_TRUE(region.CombineRectI(GxRect{0, 0, 3, 3}, CombineModeUnion));
+  const Bytes intact = region.GetData(region.GetDataSize());
+  // Seed 558494752, call 324: a leaf type damaged; GDI+ freed the half-read region and crashed.
+  Bytes damaged = intact;
+  damaged[16] ^= 0x40;
+  GxRegion copy;
+  Within("a damaged node", [&] { EXPECT_FALSE(copy.CreateFromData(damaged)); });
+  EXPECT_EQ(LastStatus, GxInvalidParameter);
+  Within("bytes cut short", [&] { EXPECT_FALSE(copy.CreateFromData(intact, static_cast<int>(intact.size()) - 4)); });
+  // Seed 125700903 (regions and paths only), call 2758: a GDI region of 65536 scans never ended.
+  GdiObject<HRGN> huge(CreateEllipticRgn(0, 0, 70000, 70000));
+  Within("a GDI region of 70000 scans", [&] { EXPECT_FALSE(copy.CreateFromHrgn(huge.get())); });
+  EXPECT_EQ(LastStatus, GxOutOfMemory);
+  // The intact bytes and a modest GDI region still fill their pixels.
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(16, 16));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFFFFFFFF));
+  ASSERT_TRUE(copy.CreateFromData(intact));
+  EXPECT_TRUE(graphics.FillRegion(brush, copy));
+  EXPECT_NE(graphics.GetSurfacePixel(8, 8), 0u);
+  EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
+  EXPECT_EQ(graphics.GetSurfacePixel(14, 1), 0u);
+  GdiObject<HRGN> modest(CreateRectRgn(0, 12, 4, 16));
+  ASSERT_TRUE(copy.CreateFromHrgn(modest.get()));
+  EXPECT_TRUE(graphics.FillRegion(brush, copy));
+  EXPECT_NE(graphics.GetSurfacePixel(1, 13), 0u);
+}
+
+TEST(GxFuzzFound, CurvesReachingFarPastTheDeviceAreRefused) {
+  Watchdog watchdog;
+  GxGraphics graphics;
+  ASSERT_TRUE(graphics.CreateSurface(16, 16));
+  GxPen pen;
+  ASSERT_TRUE(pen.Create(0xFFFFFFFF, 0));
+  // Seed 52038971, call 964: at tension 8 these points' control points stand 110000 pixels out.
+  const std::vector<GxPoint> spread{{-16, 0}, {32767, 191}, {161, -5}, {158, -8}, {210, 46341}};
+  Within("a curve at tension 8", [&] { EXPECT_FALSE(graphics.DrawCurveTensionI(pen, spread, 8)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  Within("a closed curve at tension 8", [&] { EXPECT_FALSE(graphics.DrawClosedCurveTensionI(pen, spread, 8)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  Within("the same curve at tension 0.5", [&] { EXPECT_TRUE(graphics.DrawCurveTensionI(pen, spread, 0.5f)); });
+  // The reach is measured on the device: a transform that multiplies a small curve out is refused.
+  const std::vector<GxPointF> small{{1, 1}, {7, 12}, {14, 3}};
+  ASSERT_TRUE(graphics.ScaleTransform(20000, 20000));
+  Within("a small curve scaled out", [&] { EXPECT_FALSE(graphics.DrawCurve(pen, small)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  // Seed 52038971, call 2907: a path flattened through a matrix that multiplied it out; here
+  // the far-reaching curve above, added to a path and flattened as it stands.
+  GxPath path;
+  ASSERT_TRUE(path.Create());
+  std::vector<GxPoint> reaching = spread;
+  ASSERT_TRUE(path.AddCurveTensionI(reaching, 8));
+  Within("a far-reaching path flattened", [&] { EXPECT_FALSE(path.Flatten(nullptr, 0.25f)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  ASSERT_TRUE(graphics.ResetTransform());
+  EXPECT_TRUE(graphics.DrawCurveTension(pen, small, 1));
+  EXPECT_NE(graphics.GetSurfacePixel(1, 1), 0u);
+  EXPECT_NE(graphics.GetSurfacePixel(14, 3), 0u);
+  // Seed 52039022, call 615: the outline of an ellipse reaching past 65536, widened by Wine.
+  ASSERT_TRUE(path.Reset());
+  ASSERT_TRUE(path.AddEllipse(250, 42, 65536, 65535));
+  GxPen wide;
+  ASSERT_TRUE(wide.Create(0xFFFFFFFF, 330));
+  Within("the outline of an ellipse far out", [&] { EXPECT_FALSE(path.IsOutlineVisible(250, 32809, wide)); });
+  EXPECT_EQ(LastStatus, GxValueOverflow);
+  ASSERT_TRUE(path.Reset());
+  ASSERT_TRUE(path.AddEllipse(2, 2, 12, 12));
+  ASSERT_TRUE(wide.SetWidth(4));
+  EXPECT_TRUE(path.IsOutlineVisible(2, 8, wide));
+  EXPECT_FALSE(path.IsOutlineVisible(8, 8, wide));
+  EXPECT_EQ(LastStatus, GxOk);
+  ASSERT_TRUE(path.Flatten(nullptr, 0.25f));
+  GxSolidBrush brush;
+  ASSERT_TRUE(brush.Create(0xFF00FF00));
+  EXPECT_TRUE(graphics.FillPath(brush, path));
+  EXPECT_EQ(graphics.GetSurfacePixel(8, 8) & 0xFFFFFFu, 0x00FF00u);
 }
 
 }  // namespace
