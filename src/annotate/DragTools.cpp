@@ -10,7 +10,6 @@
 #include "annotate/BrushStroke.h"
 #include "annotate/HighlightStroke.h"
 #include "annotate/Redaction.h"
-#include "annotate/RedactionCache.h"
 
 namespace {
 
@@ -40,27 +39,6 @@ bool Draws(const Redaction& shape) {
   return !IsRectEmpty(&rect);
 }
 
-// What a shape under way keeps from one redraw to the next: an outline nothing, a redaction what
-// it redacted (see RedactionCache.h).
-struct NoWorkCache {
-  void Forget() {}
-};
-template <typename Spanned>
-struct WorkCache {
-  using Type = NoWorkCache;
-};
-template <>
-struct WorkCache<Redaction> {
-  using Type = RedactionCache;
-};
-
-void DrawWorking(GxGraphics& target, const OutlineShape& shape, const PictureBelow* below, NoWorkCache&) {
-  DrawShape(target, shape, below);
-}
-void DrawWorking(GxGraphics& target, const Redaction& shape, const PictureBelow* below, RedactionCache& cache) {
-  if (below && below->screen.bits) DrawRedacted(target, cache.Redacted(shape, *below));
-}
-
 // The four strips of `outer` around `inner` (which lies within it), leaving out empty ones.
 std::vector<RECT> StripsAround(const RECT& outer, const RECT& inner) {
   std::vector<RECT> strips;
@@ -73,7 +51,7 @@ std::vector<RECT> StripsAround(const RECT& outer, const RECT& inner) {
 }
 
 // Where a shape under way may look different now than it did as `shown`. An outline: anywhere.
-// A redaction: only within its filter's reach of the edges that moved (see RedactionCache.h).
+// A redaction: only within its filter's reach of the edges that moved (see DrawRedaction).
 std::optional<std::vector<RECT>> ChangedSince(const OutlineShape&, const OutlineShape&) { return std::nullopt; }
 std::optional<std::vector<RECT>> ChangedSince(const Redaction& shown, const Redaction& now) {
   const RECT before = RedactionRect(shown), after = RedactionRect(now);
@@ -98,7 +76,6 @@ class SpanTool : public AnnotationTool {
   explicit SpanTool(Spanned blank) : blank_(blank) {}
 
   std::optional<Shape> Press(GxPointF at, const AnnotationStyle& style) override {
-    cache_.Forget();
     shown_.reset();
     shape_ = blank_;
     shape_->from = shape_->to = at;
@@ -120,7 +97,7 @@ class SpanTool : public AnnotationTool {
   bool Working() const override { return shape_ && Draws(*shape_); }
   std::vector<RECT> WorkParts() const override { return Working() ? ShapeParts(*shape_) : std::vector<RECT>{}; }
   void DrawWork(GxGraphics& target, const PictureBelow* below = nullptr) const override {
-    if (Working()) DrawWorking(target, *shape_, below, cache_);
+    if (Working()) DrawShape(target, *shape_, below);
   }
   std::optional<std::vector<RECT>> TakeWorkChanges() override {
     std::optional<std::vector<RECT>> changed;
@@ -133,7 +110,6 @@ class SpanTool : public AnnotationTool {
   Spanned blank_;
   std::optional<Spanned> shape_;
   std::optional<Spanned> shown_;  // as it was at the last TakeWorkChanges
-  mutable typename WorkCache<Spanned>::Type cache_;
 };
 
 // A line through every point the cursor passes (BrushStroke, HighlightStroke).

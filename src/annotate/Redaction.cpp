@@ -96,9 +96,21 @@ void Redact(const Redaction& redaction, PixelBlock& block) {
     std::copy_n(inside.Row(y), inside.Width(), block.Row(y + dy) + dx);
 }
 
+// A redacted pixel depends only on the picture within the filter's reach of it and on the
+// rectangle's edges within that reach. So only the part of the rectangle the target holds is
+// redacted, from a block reaching that far past it (cut to the rectangle): pixel for pixel what
+// redacting the whole rectangle gives there, at the cost of the part. A redaction being dragged
+// is redrawn in thin strips along the edges that moved.
 void DrawRedaction(GxGraphics& target, const Redaction& redaction, const PictureBelow* below) {
-  if (!below || !below->screen.bits || !PixelsOf(target)) return;
-  PixelBlock block = PictureUnder(*below, RedactionRect(redaction));
+  if (!below || !below->screen.bits) return;
+  const std::optional<TargetPixels> pixels = PixelsOf(target);
+  if (!pixels) return;
+  const RECT rect = RedactionRect(redaction);
+  const RECT shown = Intersection(rect, pixels->ScreenArea());
+  if (shown.left >= shown.right || shown.top >= shown.bottom) return;
+  const int reach = RedactionReach(redaction);
+  PixelBlock block = PictureUnder(
+      *below, Intersection(RECT{shown.left - reach, shown.top - reach, shown.right + reach, shown.bottom + reach}, rect));
   Redact(redaction, block);
   DrawRedacted(target, block);
 }

@@ -292,12 +292,12 @@ TEST(StepNumbers, DigitsInAContrastingColourStayInsideTheCircleUpTo999) {
   }
 }
 
-// A mosaic or a blur under way is redrawn on every move from what it redacted at the move
-// before; searched over random drags (growing, shrinking, crossing the press point, reaching off
-// the picture), sizes and kinds, it must show exactly what redacting the whole rectangle afresh
-// shows. The same two tools make every drag, each over a new picture of the same size, so a
-// drag that took the last one's pixels for its own would show.
-TEST(Redaction, ARedactionUnderWayShowsWhatRedactingItAfreshShows) {
+// A mosaic or a blur is redacted only in the part of it a surface holds, from a block reaching
+// as far past it as the filter looks. Searched over random drags (growing, shrinking, crossing
+// the press point, reaching off the picture), sizes, kinds and parts, the part must show exactly
+// the pixels of redacting the whole rectangle. The same two tools make every drag, each over a new
+// picture of the same size, so a drag that took the last one's pixels for its own would show.
+TEST(Redaction, APartOfARedactionShowsThePixelsOfTheWhole) {
   std::mt19937 random(2026);
   std::unique_ptr<AnnotationTool> tools[] = {MakeTool(ToolKind::Mosaic), MakeTool(ToolKind::Blur)};
   const auto coordinate = [&](LONG low, LONG span) { return static_cast<float>(low + static_cast<LONG>(random() % span)); };
@@ -320,16 +320,21 @@ TEST(Redaction, ARedactionUnderWayShowsWhatRedactingItAfreshShows) {
                       to.y + static_cast<float>(static_cast<int>(random() % 25) - 12)};
       }
       tool->Move(to, false);
+      // A part of the picture: a strip along an edge as a drag redraws, or any piece.
+      const int partX = static_cast<int>(random() % width), partY = static_cast<int>(random() % height);
+      const int partW = 1 + static_cast<int>(random() % (width - partX)), partH = 1 + static_cast<int>(random() % (height - partY));
       GxGraphics shown, afresh;
-      ASSERT_TRUE(shown.CreateSurface(width, height) && afresh.CreateSurface(width, height));
-      shown.TranslateTransform(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
+      ASSERT_TRUE(shown.CreateSurface(partW, partH) && afresh.CreateSurface(width, height));
+      shown.TranslateTransform(static_cast<float>(-origin.x - partX), static_cast<float>(-origin.y - partY));
       afresh.TranslateTransform(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
       tool->DrawWork(shown, &picture.below);
-      DrawShape(afresh, Redaction{blur ? RedactionKind::Blur : RedactionKind::Mosaic, press, to, style}, &picture.below);
+      const Redaction whole{blur ? RedactionKind::Blur : RedactionKind::Mosaic, press, to, style};
+      DrawShape(afresh, whole, &picture.below);
       const SurfaceBits a = shown.GetSurfaceBits(), b = afresh.GetSurfaceBits();
-      for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-          ASSERT_EQ(Pixel(a, x, y), Pixel(b, x, y)) << "drag " << drag << " move " << move << " at " << x << "," << y;
+      for (int y = 0; y < partH; ++y)
+        for (int x = 0; x < partW; ++x)
+          ASSERT_EQ(Pixel(a, x, y), Pixel(b, partX + x, partY + y))
+              << "drag " << drag << " move " << move << " at " << partX + x << "," << partY + y;
     }
     tool->Release();
   }

@@ -1,5 +1,7 @@
 #include "app/render/Render.h"
 
+#include <string>
+
 #include "app/capture/CaptureSession.h"
 #include "app/desktop/WindowCandidate.h"
 #include "app/render/Magnifier.h"
@@ -28,21 +30,26 @@ void DrawLooking(CaptureSession& session, std::optional<POINT> cursor) {
 }
 
 // The menu at MenuRect's top-left, the row under `cursor` lit; MenuRect takes the menu's size.
+// It is kept as drawn for each lit row (a dozen small surfaces), so hovering costs a blend.
 void DrawMenu(CaptureSession& session, std::optional<POINT> cursor) {
   ScreenRect& menu = session.state.MenuRect;
   const MenuHit hit = cursor ? MenuRowAt(cursor->x - menu.left, cursor->y - menu.top) : MenuHit{};
-  const ImageUse normal = session.images.MenuImage();
-  GxGraphics surface;
-  surface.CreateSurface(kMenuSurfaceWidth, kMenuSurfaceHeight);
-  if (hit.found) {
-    const ImageUse highlighted = session.images.MenuHighlightImage(hit.highlight);
-    PaintMenu(surface, *normal, &*highlighted, hit.highlight);
-  } else {
-    PaintMenu(surface, *normal, nullptr, ScreenRect{});
-  }
-  menu.right = menu.left + surface.GetSurfaceWidth();
-  menu.bottom = menu.top + surface.GetSurfaceHeight();
-  session.frame.Blend(surface, menu.left, menu.top, 255, true);
+  const ScreenRect lit = hit.found ? hit.highlight : ScreenRect{};
+  const std::string slot = "menu " + std::to_string(lit.left) + "," + std::to_string(lit.top) + "," + std::to_string(lit.right) +
+                           "," + std::to_string(lit.bottom);
+  const SurfaceUse surface = session.images.DrawnSurface(
+      slot, "", kMenuSurfaceWidth, kMenuSurfaceHeight, [&](GxGraphics& drawn) {
+        const ImageUse normal = session.images.MenuImage();
+        if (hit.found) {
+          const ImageUse highlighted = session.images.MenuHighlightImage(hit.highlight);
+          PaintMenu(drawn, *normal, &*highlighted, hit.highlight);
+        } else {
+          PaintMenu(drawn, *normal, nullptr, ScreenRect{});
+        }
+      });
+  menu.right = menu.left + surface->GetSurfaceWidth();
+  menu.bottom = menu.top + surface->GetSurfaceHeight();
+  session.frame.Blend(*surface, menu.left, menu.top, 255, true);
 }
 
 // The selection as dragged so far (or as it is), with the magnifier: drawing and resizing.
