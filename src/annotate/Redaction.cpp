@@ -112,19 +112,15 @@ void DrawRedaction(GxGraphics& target, const Redaction& redaction, const Picture
   PixelBlock block = PictureUnder(
       *below, Intersection(RECT{shown.left - reach, shown.top - reach, shown.right + reach, shown.bottom + reach}, rect));
   Redact(redaction, block);
-  DrawRedacted(target, block);
+  // The block reaches past what the target holds (and stops where the picture does): only the
+  // part both hold is written.
+  const RECT written = Intersection(block.area, shown);
+  for (LONG y = written.top; y < written.bottom; ++y)
+    std::copy_n(block.Row(y - block.area.top) + (written.left - block.area.left), written.right - written.left,
+                pixels->At(written.left, y));
 }
 
 int RedactionReach(const Redaction& redaction) {
   return redaction.kind == RedactionKind::Mosaic ? MosaicCell(redaction.style) : kBlurPasses * BlurRadius(redaction.style);
 }
 
-void DrawRedacted(GxGraphics& target, const PixelBlock& block) {
-  const std::optional<TargetPixels> pixels = PixelsOf(target);
-  if (!pixels) return;
-  // Only the part the target holds is written, but all of the rectangle counted.
-  const RECT shown = Intersection(block.area, pixels->ScreenArea());
-  for (LONG y = shown.top; y < shown.bottom; ++y)
-    std::copy_n(block.Row(y - block.area.top) + (shown.left - block.area.left), shown.right - shown.left,
-                pixels->At(shown.left, y));
-}

@@ -36,6 +36,3 @@ PixelBlock PictureUnder(const PictureBelow& below, const RECT& area);
 void Redact(const Redaction& redaction, PixelBlock& block);
 
 void DrawRedaction(GxGraphics& target, const Redaction& redaction, const PictureBelow* below);
-// Writes a redacted block into the target's pixels (the part the target holds), as DrawRedaction
-// writes it.
-void DrawRedacted(GxGraphics& target, const PixelBlock& block);
